@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running need on a fresh Debian machine.
+set -euo pipefail
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+$SUDO apt-get install -y --no-install-recommends \
+    cmake make g++ clang libclang-rt-14-dev pkg-config \
+    qt6-base-dev qt6-serialport-dev libmodbus-dev libgtest-dev socat

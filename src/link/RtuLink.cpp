@@ -1,0 +1,92 @@
+#include "link/RtuLink.h"
+
+#include "link/RtuFrame.h"
+#include "model/RegisterImage.h"
+
+#include <QThread>
+
+namespace {
+
+constexpr int kCommandRegister = 3000;
+constexpr int kBankBit = 0x8000;
+
+} // namespace
+
+TRtuLink::TRtuLink(const TRegisterImage& image, TValueSink sink) : image_(image), sink_(std::move(sink)) {}
+
+bool TRtuLink::Open(const QString& path, const TLineSettings& settings) {
+    replyTimeout_ = std::chrono::milliseconds(2000);
+    postWriteDelay_ = std::chrono::milliseconds(150);
+    return serial_.OpenPort(path, settings);
+}
+
+void TRtuLink::Close() {
+    serial_.ClosePort();
+}
+
+std::uint16_t TRtuLink::Wire(int reg) const {
+    return static_cast<std::uint16_t>(banked_ ? (reg + kBankBit) & 0xFFFF : reg);
+}
+
+std::vector<std::uint8_t> TRtuLink::CollectReply(std::size_t wanted) {
+    const auto deadline = TSerialComm::TClock::now() + replyTimeout_;
+    std::vector<std::uint8_t> reply;
+    serial_.ReadBytes(reply, RtuFrame::kExceptionReplySize, deadline);
+    if (!RtuFrame::IsExceptionReply(reply))
+        serial_.ReadBytes(reply, wanted, deadline);
+    return reply;
+}
+
+bool TRtuLink::ReadRegisters(int first, int count) {
+    if (count < 1 || count > RtuFrame::kMaxReadCount || first < 0 || first + count - 1 > 0xFFFF)
+        return false;
+    const std::uint16_t wireFirst = Wire(first);
+    const auto request = RtuFrame::BuildRead(address_, wireFirst, static_cast<std::uint16_t>(count));
+    serial_.FlushInput();
+    if (!serial_.WriteBytes(request))
+        return false;
+    const auto reply = CollectReply(static_cast<std::size_t>(2 * count + 5));
+    const auto values = RtuFrame::ParseReadReply(reply, count);
+    if (!values)
+        return false;
+    for (std::size_t i = 0; i < values->size(); ++i)
+        sink_((wireFirst + static_cast<int>(i)) & 0xFFFF, (*values)[i]);
+    return true;
+}
+
+bool TRtuLink::ReadBack(int first, std::span<const std::uint16_t> values) {
+    QThread::msleep(static_cast<unsigned long>(postWriteDelay_.count()));
+    if (!ReadRegisters(first, static_cast<int>(values.size())))
+        return false;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (image_.FetchRegister(first + static_cast<int>(i)) != values[i])
+            return false;
+    }
+    return true;
+}
+
+bool TRtuLink::WriteRegister(int reg, std::uint16_t value) {
+    // The echo is not awaited: the read-back's input flush discards it.
+    if (!serial_.WriteBytes(RtuFrame::BuildWrite(address_, Wire(reg), value)))
+        return false;
+    return ReadBack(reg, std::span<const std::uint16_t>(&value, 1));
+}
+
+bool TRtuLink::WriteRegisters(int first, std::span<const std::uint16_t> values) {
+    if (values.empty() || values.size() > static_cast<std::size_t>(RtuFrame::kMaxWriteCount) ||
+        first + static_cast<int>(values.size()) - 1 > 0xFFFF)
+        return false;
+    if (!serial_.WriteBytes(RtuFrame::BuildWriteMultiple(address_, Wire(first), values)))
+        return false;
+    return ReadBack(first, values);
+}
+
+bool TRtuLink::SendCommand(std::uint16_t code) {
+    const auto request = RtuFrame::BuildWrite(address_, Wire(kCommandRegister), code);
+    // An echo left over from an earlier exchange must not confirm this command.
+    serial_.FlushInput();
+    if (!serial_.WriteBytes(request))
+        return false;
+    QThread::msleep(static_cast<unsigned long>(postWriteDelay_.count()));
+    return RtuFrame::IsEchoOf(CollectReply(request.size()), request);
+}

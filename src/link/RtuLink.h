@@ -1,0 +1,46 @@
+#pragma once
+
+#include "link/SerialComm.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+class TRegisterImage;
+
+// The register transactions over Modbus RTU on the serial channel. Register numbers given here
+// are plain; the bank bit goes on the wire when `banked` is set.
+class TRtuLink {
+public:
+    // Receives every register value that a valid reply carries, under its wire register number.
+    using TValueSink = std::function<void(int wireRegister, std::uint16_t value)>;
+
+    TRtuLink(const TRegisterImage& image, TValueSink sink);
+
+    bool Open(const QString& path, const TLineSettings& settings);
+    void Close();
+    bool IsOpen() const { return serial_.IsOpen(); }
+
+    void SetAddress(std::uint8_t address) { address_ = address; }
+    void SetBanked(bool banked) { banked_ = banked; }
+
+    bool ReadRegisters(int first, int count);
+    // Unconditional: the caller has already decided that the value must travel.
+    bool WriteRegister(int reg, std::uint16_t value);
+    bool WriteRegisters(int first, std::span<const std::uint16_t> values);
+    bool SendCommand(std::uint16_t code);
+
+private:
+    std::uint16_t Wire(int reg) const;
+    // Collects a reply of `wanted` bytes, returning early on a complete exception reply.
+    std::vector<std::uint8_t> CollectReply(std::size_t wanted);
+    bool ReadBack(int first, std::span<const std::uint16_t> values);
+
+    const TRegisterImage& image_;
+    TValueSink sink_;
+    TSerialComm serial_;
+    std::uint8_t address_ = 1;
+    bool banked_ = false;
+    std::chrono::milliseconds replyTimeout_{2000};
+    std::chrono::milliseconds postWriteDelay_{150};
+};

@@ -1,0 +1,108 @@
+#include "link/SerialComm.h"
+
+#include <QSerialPort>
+#include <QThread>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int kWriteLimitMs = 2000;
+constexpr std::array<int, 2> kRetryPausesMs{500, 1000};
+
+} // namespace
+
+TSerialComm::TSerialComm() : port_(std::make_unique<QSerialPort>()) {}
+
+TSerialComm::~TSerialComm() = default;
+
+bool TSerialComm::OpenPort(const QString& path, const TLineSettings& settings) {
+    ClosePort();
+    port_->setPortName(path);
+    bool opened = port_->open(QIODevice::ReadWrite);
+    for (int pause : kRetryPausesMs) {
+        if (opened)
+            break;
+        QThread::msleep(static_cast<unsigned long>(pause));
+        opened = port_->open(QIODevice::ReadWrite);
+    }
+    if (!opened)
+        return false;
+    if (!Configure(settings)) {
+        ClosePort();
+        return false;
+    }
+    return true;
+}
+
+bool TSerialComm::Configure(const TLineSettings& settings) {
+    if (settings.baudRate < 0 || !port_->setBaudRate(settings.baudRate))
+        return false;
+    if (!port_->setDataBits(QSerialPort::Data8) || !port_->setFlowControl(QSerialPort::NoFlowControl))
+        return false;
+    static constexpr std::array<QSerialPort::Parity, 3> kParities{
+        QSerialPort::NoParity, QSerialPort::EvenParity, QSerialPort::OddParity};
+    if (settings.parity < kParities.size() && !port_->setParity(kParities[settings.parity]))
+        return false;
+    static constexpr std::array<QSerialPort::StopBits, 3> kStopBits{
+        QSerialPort::OneStop, QSerialPort::OneAndHalfStop, QSerialPort::TwoStop};
+    if (settings.stopBits < kStopBits.size() && !port_->setStopBits(kStopBits[settings.stopBits]))
+        return false;
+    // Modem lines held inactive; ports without them (pseudo-terminals) refuse, which is harmless.
+    port_->setDataTerminalReady(false);
+    port_->setRequestToSend(false);
+    port_->clearError();
+    return true;
+}
+
+bool TSerialComm::IsOpen() const {
+    return port_->isOpen();
+}
+
+bool TSerialComm::WriteBytes(std::span<const std::uint8_t> bytes) {
+    if (!port_->isOpen())
+        return false;
+    const qint64 written =
+        port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    if (written != static_cast<qint64>(bytes.size()))
+        return false;
+    const auto deadline = TClock::now() + std::chrono::milliseconds(kWriteLimitMs);
+    while (port_->bytesToWrite() > 0) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now()).count();
+        if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left)))
+            return false;
+    }
+    return true;
+}
+
+bool TSerialComm::ReadBytes(std::vector<std::uint8_t>& received, std::size_t wanted,
+                            TClock::time_point deadline) {
+    wanted = std::min(wanted, kMaxRead);
+    while (port_->isOpen() && received.size() < wanted) {
+        const auto have = received.size();
+        received.resize(wanted);
+        const qint64 got =
+            port_->read(reinterpret_cast<char*>(received.data() + have), static_cast<qint64>(wanted - have));
+        received.resize(have + static_cast<std::size_t>(std::max<qint64>(got, 0)));
+        if (received.size() >= wanted)
+            break;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - TClock::now()).count();
+        if (left <= 0 || !port_->waitForReadyRead(static_cast<int>(left)))
+            break; // deadline passed, or the port failed
+    }
+    return received.size() > 1;
+}
+
+void TSerialComm::FlushInput() {
+    if (!port_->isOpen())
+        return;
+    port_->clear(QSerialPort::Input);
+    port_->readAll();
+}
+
+void TSerialComm::ClosePort() {
+    if (port_->isOpen())
+        port_->close();
+}

@@ -1,0 +1,50 @@
+#include "model/DeviceIdentity.h"
+
+#include "model/RegisterImage.h"
+
+#include <array>
+#include <cctype>
+#include <utility>
+
+namespace DeviceIdentity {
+
+std::optional<int> FamilyOfSignature(int signature) {
+    static constexpr std::array<std::pair<int, int>, 6> kSignatures{{
+        {23847, 0},
+        {kMembraneSignature, 0},
+        {10146, 1},
+        {58202, 2},
+        {15226, 3},
+        {18447, 4},
+    }};
+    for (const auto& [sig, family] : kSignatures) {
+        if (sig == signature)
+            return family;
+    }
+    return std::nullopt;
+}
+
+std::string PackedVersionText(int packed) {
+    return std::to_string((packed >> 12) & 0xF) + "." + std::to_string((packed >> 8) & 0xF) + "." +
+           std::to_string(packed & 0xFF);
+}
+
+bool PasswordMatches(const std::string& typed, const TRegisterImage& image) {
+    const auto isBlank = [](unsigned char c) { return std::isspace(c) != 0; };
+    std::size_t begin = 0;
+    std::size_t end = typed.size();
+    while (begin < end && isBlank(static_cast<unsigned char>(typed[begin])))
+        ++begin;
+    while (end > begin && isBlank(static_cast<unsigned char>(typed[end - 1])))
+        --end;
+    if (end - begin < static_cast<std::size_t>(kPasswordLength))
+        return false;
+    for (int i = 0; i < kPasswordLength; ++i) {
+        const auto c = static_cast<unsigned char>(typed[begin + static_cast<std::size_t>(i)]);
+        if (static_cast<char>(std::toupper(c)) != image.PasswordChar(i))
+            return false;
+    }
+    return true;
+}
+
+} // namespace DeviceIdentity

@@ -1,0 +1,70 @@
+#include "CtlOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Split(const char* text) {
+    return QString(text).split(' ', Qt::SkipEmptyParts);
+}
+
+TEST(CtlOptions, AcceptedCommandLines) {
+    auto parsed =
+        ParseCtlArguments(Split("--serial /dev/ttyUSB0 --baud 19200 --format 8E1 --address 7 read 1500 4"));
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->serialPath, "/dev/ttyUSB0");
+    EXPECT_EQ(parsed.options->line.baudRate, 19200);
+    EXPECT_EQ(parsed.options->line.parity, 1);
+    EXPECT_EQ(parsed.options->address, 7);
+    EXPECT_EQ(parsed.options->command, TCtlCommand::Read);
+    EXPECT_EQ(parsed.options->first, 1500);
+    EXPECT_EQ(parsed.options->count, 4);
+
+    parsed = ParseCtlArguments(Split("--tcp 10.0.0.5:5000 --family 1 --password juxt write 65535 0"));
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->host, "10.0.0.5");
+    EXPECT_EQ(parsed.options->port, 5000);
+    EXPECT_EQ(parsed.options->family, 1);
+    EXPECT_EQ(parsed.options->values, std::vector<int>{0});
+    EXPECT_TRUE(parsed.options->ChangesDevice());
+
+    parsed = ParseCtlArguments(Split("--tcp device identify"));
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->port, 43101);
+    EXPECT_EQ(parsed.options->line.baudRate, 9600);
+    EXPECT_EQ(parsed.options->address, 1);
+    EXPECT_EQ(parsed.options->family, 0);
+}
+
+TEST(CtlOptions, RefusedCommandLines) {
+    for (const char* line : {
+             "",
+             "identify",                               // no link
+             "--serial /dev/x --tcp h identify",       // two links
+             "--serial /dev/x read",                   // missing FIRST
+             "--serial /dev/x read 65536",             // register out of range
+             "--serial /dev/x read 65535 2",           // past the last register
+             "--serial /dev/x read 1 0",               // no registers
+             "--serial /dev/x write 1",                // no value
+             "--serial /dev/x write 1 65536",          // value out of range
+             "--serial /dev/x write 65535 1 2",        // run past the last register
+             "--serial /dev/x write -1 5",             // negative register
+             "--serial /dev/x --address 256 identify", // address out of range
+             "--serial /dev/x --format 7N1 identify",  // unknown format
+             "--serial /dev/x --family 5 identify",    // unknown family
+             "--serial /dev/x --baud fast identify",   // not a number
+             "--tcp host:0 identify",                  // port out of range
+             "--tcp :43101 identify",                  // no host
+             "--serial /dev/x command",                // missing code
+             "--serial /dev/x identify now",           // extra argument
+             "--serial /dev/x erase",                  // unknown command
+             "--serial /dev/x --verbose identify",     // unknown option
+             "--serial",                               // option without value
+         }) {
+        const auto parsed = ParseCtlArguments(Split(line));
+        EXPECT_FALSE(parsed.options) << line;
+        EXPECT_FALSE(parsed.error.isEmpty()) << line;
+    }
+}
+
+} // namespace

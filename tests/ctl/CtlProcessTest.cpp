@@ -1,0 +1,184 @@
+#include "FramedPeer.h"
+#include "ModbusPeer.h"
+#include "PtyPair.h"
+#include "WaitUntil.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTcpServer>
+
+namespace {
+
+struct TRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs qel880ctl while this process keeps serving its in-process peers.
+TRun RunCtl(const QStringList& arguments) {
+    QProcess process;
+    process.start(QEL880CTL_PATH, arguments);
+    TRun run;
+    if (!process.waitForStarted(5000) ||
+        !WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+void FillIdentity(std::map<std::uint16_t, std::uint16_t>& regs) {
+    regs[2000] = 0x1206;
+    regs[2001] = 0x1200;
+    regs[2002] = 23847;
+    regs[2501] = 0x5678;
+    regs[2502] = 0x9234;
+    for (int i = 0; i < 4; ++i)
+        regs[static_cast<std::uint16_t>(1600 + i)] = static_cast<std::uint16_t>("JUXT"[i]);
+}
+
+const char* const kIdentity =
+    "signature 23847\nfamily 0\nfirmware 1.2.6\nminimum-program 1.2.0\nserial 305419896\n";
+
+class CtlOverTcp : public ::testing::Test {
+protected:
+    void SetUp() override { FillIdentity(peer.registers); }
+    QStringList Link() const { return {"--tcp", QStringLiteral("localhost:%1").arg(peer.Port())}; }
+    TFramedPeer peer;
+};
+
+TEST_F(CtlOverTcp, IdentifyAndRead) {
+    TRun run = RunCtl(Link() << "identify");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kIdentity);
+
+    peer.registers[65535] = 65535;
+    run = RunCtl(Link() << "read"
+                        << "65534"
+                        << "2");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "65534 0\n65535 65535\n");
+
+    // Family 1 asks with the bank bit and prints plain numbers.
+    peer.registers[0x8000 + 1500] = 2;
+    run = RunCtl(Link() << "--family"
+                        << "1"
+                        << "read"
+                        << "1500");
+    EXPECT_EQ(run.out, "1500 2\n");
+}
+
+TEST_F(CtlOverTcp, ChangesNeedTheRightPassword) {
+    TRun run = RunCtl(Link() << "--password"
+                             << " juxt "
+                             << "write"
+                             << "1760"
+                             << "502"
+                             << "503");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(peer.registers[1761], 503);
+
+    run = RunCtl(Link() << "--password"
+                        << "JUXT"
+                        << "command"
+                        << "100");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(peer.registers[3000], 100);
+
+    const auto before = peer.requests.size();
+    run = RunCtl(Link() << "--password"
+                        << "ABCD"
+                        << "write"
+                        << "1500"
+                        << "1");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("password"));
+    EXPECT_EQ(peer.requests.size(), before + 1); // the password read only
+    EXPECT_EQ(peer.registers[1500], 0);
+
+    run = RunCtl(Link() << "command"
+                        << "100");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(peer.requests.size(), before + 1); // refused before connecting
+}
+
+TEST_F(CtlOverTcp, DeviceFailures) {
+    peer.writeReplyCount = 3;
+    TRun run = RunCtl(Link() << "--password"
+                             << "JUXT"
+                             << "write"
+                             << "1500"
+                             << "1");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("qel880ctl: ")) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1);
+
+    peer.silent = true;
+    run = RunCtl(Link() << "read"
+                        << "1500");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(CtlConnect, RefusedAndBadUsage) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const QString port = QString::number(closed.serverPort());
+    closed.close();
+
+    TRun run = RunCtl({"--tcp", "127.0.0.1:" + port, "identify"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("cannot connect")) << run.err.toStdString();
+
+    run = RunCtl({"--serial", "/dev/qel880-no-such-port", "identify"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("/dev/qel880-no-such-port"));
+
+    run = RunCtl({"--tcp", "127.0.0.1", "write", "1", "70000"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.contains("usage"));
+}
+
+TEST(CtlOverRtu, IdentifyReadWriteCommand) {
+    TPtyPair pty;
+    ASSERT_TRUE(pty.IsReady());
+    TModbusPeer peer(pty.DeviceEnd().toLocal8Bit().constData(), 19200, 'O', 1, 5);
+    ASSERT_TRUE(peer.IsReady());
+    std::map<std::uint16_t, std::uint16_t> regs;
+    FillIdentity(regs);
+    for (auto [reg, value] : regs)
+        peer.SetRegister(reg, value);
+    const QStringList link{"--serial", pty.ProgramEnd(), "--baud", "19200", "--format",
+                           "8O1",      "--address",      "5"};
+
+    TRun run = RunCtl(QStringList(link) << "identify");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kIdentity);
+
+    run = RunCtl(QStringList(link) << "read"
+                                   << "1990"
+                                   << "200"); // more than one RTU read
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.count('\n'), 200);
+    EXPECT_TRUE(run.out.contains("\n2002 23847\n"));
+
+    run = RunCtl(QStringList(link) << "--password"
+                                   << "juxt"
+                                   << "write"
+                                   << "1702"
+                                   << "8080");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(peer.Register(1702), 8080);
+
+    run = RunCtl(QStringList(link) << "--password"
+                                   << "juxt"
+                                   << "command"
+                                   << "100");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(peer.Register(3000), 100);
+}
+
+} // namespace

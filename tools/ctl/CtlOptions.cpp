@@ -1,0 +1,138 @@
+#include "CtlOptions.h"
+
+#include <array>
+#include <utility>
+
+const char* const kCtlUsage =
+    "usage: qel880ctl (--serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
+    "                 | --tcp HOST[:PORT] [--local IP])\n"
+    "                 [--family N] [--password ABCD] COMMAND ...\n"
+    "  read FIRST [COUNT]        one line per register: \"REGISTER VALUE\"\n"
+    "  write REGISTER VALUE...   write one register or a run, verified (needs --password)\n"
+    "  command CODE              send a command code to register 3000 (needs --password)\n"
+    "  identify                  signature, family, firmware, minimum program version, serial number\n";
+
+namespace {
+
+struct TParseError {
+    QString text;
+};
+
+int ParseInt(const QString& text, int low, int high, const QString& what) {
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || value < low || value > high)
+        throw TParseError{QStringLiteral("%1 must be a number from %2 to %3: \"%4\"")
+                              .arg(what)
+                              .arg(low)
+                              .arg(high)
+                              .arg(text)};
+    return value;
+}
+
+void ParseFormat(const QString& text, TLineSettings& line) {
+    static const std::array<std::pair<const char*, std::pair<std::uint8_t, std::uint8_t>>, 4> kFormats{{
+        {"8N1", {0, 0}},
+        {"8E1", {1, 0}},
+        {"8O1", {2, 0}},
+        {"8N2", {0, 2}},
+    }};
+    for (const auto& [name, codes] : kFormats) {
+        if (text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
+            line.parity = codes.first;
+            line.stopBits = codes.second;
+            return;
+        }
+    }
+    throw TParseError{QStringLiteral("unknown format \"%1\" (8N1, 8E1, 8O1 or 8N2)").arg(text)};
+}
+
+void ParseTcp(const QString& text, TCtlOptions& options) {
+    const int colon = text.lastIndexOf(':');
+    options.host = colon < 0 ? text : text.left(colon);
+    if (colon >= 0)
+        options.port = static_cast<std::uint16_t>(ParseInt(text.mid(colon + 1), 1, 65535, "port"));
+    if (options.host.isEmpty())
+        throw TParseError{QStringLiteral("--tcp needs a host")};
+}
+
+void ParseCommand(const QStringList& words, TCtlOptions& options) {
+    if (words.isEmpty())
+        throw TParseError{QStringLiteral("no command given")};
+    const QString& name = words.front();
+    const auto args = words.mid(1);
+    if (name == "read") {
+        if (args.size() < 1 || args.size() > 2)
+            throw TParseError{QStringLiteral("read takes FIRST [COUNT]")};
+        options.command = TCtlCommand::Read;
+        options.first = ParseInt(args[0], 0, 65535, "register");
+        options.count = args.size() == 2 ? ParseInt(args[1], 1, 65536 - options.first, "count") : 1;
+    } else if (name == "write") {
+        if (args.size() < 2)
+            throw TParseError{QStringLiteral("write takes REGISTER VALUE...")};
+        options.command = TCtlCommand::Write;
+        options.first = ParseInt(args[0], 0, 65535, "register");
+        for (const QString& v : args.mid(1))
+            options.values.push_back(ParseInt(v, 0, 65535, "value"));
+        if (options.first + static_cast<int>(options.values.size()) - 1 > 65535)
+            throw TParseError{QStringLiteral("the run of values goes past register 65535")};
+    } else if (name == "command") {
+        if (args.size() != 1)
+            throw TParseError{QStringLiteral("command takes CODE")};
+        options.command = TCtlCommand::Command;
+        options.values.push_back(ParseInt(args[0], 0, 65535, "command code"));
+    } else if (name == "identify") {
+        if (!args.isEmpty())
+            throw TParseError{QStringLiteral("identify takes no arguments")};
+        options.command = TCtlCommand::Identify;
+    } else {
+        throw TParseError{QStringLiteral("unknown command \"%1\"").arg(name)};
+    }
+}
+
+TCtlOptions Parse(const QStringList& arguments) {
+    TCtlOptions options;
+    bool tcp = false;
+    int at = 0;
+    auto value = [&](const QString& option) {
+        if (at + 1 >= arguments.size())
+            throw TParseError{QStringLiteral("%1 needs a value").arg(option)};
+        return arguments[++at];
+    };
+    for (; at < arguments.size() && arguments[at].startsWith("--"); ++at) {
+        const QString option = arguments[at];
+        if (option == "--serial")
+            options.serialPath = value(option);
+        else if (option == "--baud")
+            options.line.baudRate = ParseInt(value(option), 1, 4000000, "baud rate");
+        else if (option == "--format")
+            ParseFormat(value(option), options.line);
+        else if (option == "--address")
+            options.address = static_cast<std::uint8_t>(ParseInt(value(option), 0, 255, "address"));
+        else if (option == "--tcp") {
+            ParseTcp(value(option), options);
+            tcp = true;
+        } else if (option == "--local")
+            options.localIp = value(option);
+        else if (option == "--family")
+            options.family = ParseInt(value(option), 0, 4, "family");
+        else if (option == "--password")
+            options.password = value(option);
+        else
+            throw TParseError{QStringLiteral("unknown option %1").arg(option)};
+    }
+    if (tcp == !options.serialPath.isEmpty())
+        throw TParseError{QStringLiteral("give exactly one of --serial and --tcp")};
+    ParseCommand(arguments.mid(at), options);
+    return options;
+}
+
+} // namespace
+
+TCtlParse ParseCtlArguments(const QStringList& arguments) {
+    try {
+        return {Parse(arguments), {}};
+    } catch (const TParseError& error) {
+        return {std::nullopt, error.text};
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "link/SerialComm.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+enum class TCtlCommand { Read, Write, Command, Identify };
+
+// The command line of qel880ctl, checked for ranges.
+struct TCtlOptions {
+    QString serialPath; // empty: TCP
+    TLineSettings line;
+    std::uint8_t address = 1;
+    QString host;
+    std::uint16_t port = 43101;
+    QString localIp;
+    int family = 0;
+    std::optional<QString> password;
+
+    TCtlCommand command = TCtlCommand::Identify;
+    int first = 0;           // read: first register; write: register
+    int count = 1;           // read
+    std::vector<int> values; // write: values; command: the code
+    bool ChangesDevice() const { return command == TCtlCommand::Write || command == TCtlCommand::Command; }
+};
+
+struct TCtlParse {
+    std::optional<TCtlOptions> options;
+    QString error; // set when options is empty
+};
+
+TCtlParse ParseCtlArguments(const QStringList& arguments); // without the program name
+
+extern const char* const kCtlUsage;

@@ -1,0 +1,173 @@
+#include "CtlRunner.h"
+
+#include "link/HostResolver.h"
+#include "model/DeviceIdentity.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kConnectWaitMs = 20000;
+constexpr int kReadChunk = 125; // the longest RTU read; the framed flush packs chunks into lists
+
+QString Range(int first, int count) {
+    return count == 1 ? QString::number(first) : QStringLiteral("%1..%2").arg(first).arg(first + count - 1);
+}
+
+} // namespace
+
+TCtlRunner::TCtlRunner(const TCtlOptions& options, QTextStream& out, QTextStream& err)
+    : options_(options), out_(out), err_(err) {
+    session_.SetFamily(options_.family);
+    session_.SetSlaveAddress(options_.address);
+    session_.SetValueObserver([this](int reg, std::uint16_t value) { received_[reg] = value; });
+}
+
+int TCtlRunner::Fail(const QString& message) {
+    err_ << "qel880ctl: " << message << Qt::endl;
+    session_.Close();
+    return 1;
+}
+
+int TCtlRunner::Run() {
+    if (options_.ChangesDevice() && !options_.password)
+        return Fail(QStringLiteral("refused: this command changes the device and needs --password"));
+    if (!Open())
+        return 1;
+    if (options_.ChangesDevice() && !CheckPassword())
+        return 1;
+    int status = 0;
+    switch (options_.command) {
+    case TCtlCommand::Read:
+        status = Read();
+        break;
+    case TCtlCommand::Write:
+        status = Write();
+        break;
+    case TCtlCommand::Command:
+        status = Command();
+        break;
+    case TCtlCommand::Identify:
+        status = Identify();
+        break;
+    }
+    session_.Close();
+    return status;
+}
+
+bool TCtlRunner::Open() {
+    if (!options_.serialPath.isEmpty()) {
+        if (!session_.OpenSerial(options_.serialPath, options_.line, true)) {
+            Fail(QStringLiteral("cannot open serial port %1").arg(options_.serialPath));
+            return false;
+        }
+        return true;
+    }
+    const QString ip = ResolveIPv4(options_.host);
+    if (ip.isEmpty()) {
+        Fail(QStringLiteral("cannot resolve host %1 to an IPv4 address").arg(options_.host));
+        return false;
+    }
+    if (!session_.OpenTcp(ip, options_.localIp, options_.port)) {
+        Fail(QStringLiteral("cannot start a connection to %1:%2 (local address %3)")
+                 .arg(ip)
+                 .arg(options_.port)
+                 .arg(options_.localIp.isEmpty() ? QStringLiteral("any") : options_.localIp));
+        return false;
+    }
+    if (!WaitForTcp()) {
+        Fail(QStringLiteral("cannot connect to %1:%2").arg(ip).arg(options_.port));
+        return false;
+    }
+    return true;
+}
+
+bool TCtlRunner::WaitForTcp() {
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&session_, &TEquipComm::linkStateChanged, &loop, [&] {
+        if (!session_.IsConnecting())
+            loop.quit();
+    });
+    limit.start(kConnectWaitMs);
+    if (session_.IsConnecting())
+        loop.exec();
+    return session_.IsConnected();
+}
+
+bool TCtlRunner::ReadRange(int first, int count) {
+    for (int at = first; at < first + count; at += kReadChunk) {
+        const int n = std::min(kReadChunk, first + count - at);
+        if (!session_.ReadRegisters(at, n, true)) {
+            Fail(QStringLiteral("no valid reply from the device reading registers %1").arg(Range(at, n)));
+            return false;
+        }
+    }
+    if (!session_.FlushReads()) {
+        Fail(QStringLiteral("no reply from the device reading registers %1").arg(Range(first, count)));
+        return false;
+    }
+    for (int reg = first; reg < first + count; ++reg) {
+        if (!received_.contains(reg)) {
+            Fail(QStringLiteral("the device sent no value for register %1").arg(reg));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TCtlRunner::CheckPassword() {
+    if (!ReadRange(DeviceIdentity::kPasswordRegister, DeviceIdentity::kPasswordLength))
+        return false;
+    if (!DeviceIdentity::PasswordMatches(options_.password->toStdString(), session_.Image())) {
+        Fail(QStringLiteral("refused: wrong password"));
+        return false;
+    }
+    return true;
+}
+
+int TCtlRunner::Read() {
+    if (!ReadRange(options_.first, options_.count))
+        return 1;
+    for (int reg = options_.first; reg < options_.first + options_.count; ++reg)
+        out_ << reg << ' ' << received_[reg] << '\n';
+    out_.flush();
+    return 0;
+}
+
+int TCtlRunner::Write() {
+    const int n = static_cast<int>(options_.values.size());
+    const bool ok = n == 1 ? session_.WriteRegister(options_.first, options_.values.front(), false, true)
+                           : session_.WriteRegisters(options_.first, options_.values, false, true);
+    if (!ok)
+        return Fail(QStringLiteral("the device did not confirm the write of register %1")
+                        .arg(Range(options_.first, n)));
+    return 0;
+}
+
+int TCtlRunner::Command() {
+    if (!session_.SendCommand(options_.values.front()))
+        return Fail(QStringLiteral("the device did not confirm command %1").arg(options_.values.front()));
+    return 0;
+}
+
+int TCtlRunner::Identify() {
+    using namespace DeviceIdentity;
+    if (!ReadRange(kFirmwareRegister, 3) || !ReadRange(kSerialLowRegister, 2))
+        return 1;
+    const int signature = received_[kSignatureRegister];
+    const auto family = FamilyOfSignature(signature);
+    out_ << "signature " << signature << '\n'
+         << "family " << (family ? QString::number(*family) : QStringLiteral("unknown")) << '\n'
+         << "firmware " << QString::fromStdString(PackedVersionText(received_[kFirmwareRegister])) << '\n'
+         << "minimum-program " << QString::fromStdString(PackedVersionText(received_[kMinProgramRegister]))
+         << '\n'
+         << "serial " << session_.Image().SerialNumber() << '\n';
+    out_.flush();
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CtlOptions.h"
+
+#include "link/EquipComm.h"
+
+#include <QTextStream>
+
+#include <map>
+
+// Runs one qel880ctl command over a device session; the result is the exit status.
+class TCtlRunner {
+public:
+    TCtlRunner(const TCtlOptions& options, QTextStream& out, QTextStream& err);
+
+    int Run();
+
+private:
+    bool Open();
+    bool WaitForTcp();
+    bool CheckPassword();
+    bool ReadRange(int first, int count);
+    int Read();
+    int Write();
+    int Command();
+    int Identify();
+    int Fail(const QString& message);
+
+    const TCtlOptions& options_;
+    QTextStream& out_;
+    QTextStream& err_;
+    TEquipComm session_;
+    std::map<int, std::uint16_t> received_;
+};
