@@ -1,0 +1,32 @@
+#pragma once
+
+#include "SimOptions.h"
+
+// The misbehaviour asked for on the command line, counted per link.
+class TSimFaults {
+public:
+    explicit TSimFaults(const TSimOptions& options) : options_(options) {}
+
+    // Counts one reply about to be sent; true when this one is to be dropped.
+    bool DropReply() { return options_.dropEvery > 0 && ++replies_ % options_.dropEvery == 0; }
+    bool CorruptCrc() { return options_.corruptCrcEvery > 0 && ++crcs_ % options_.corruptCrcEvery == 0; }
+    // Counts one transaction; true when the connection is to be closed after it.
+    bool CloseAfterThis() { return options_.closeAfter > 0 && ++transactions_ >= options_.closeAfter; }
+    void ResetConnection() { transactions_ = 0; }
+
+    bool Fails(int first, int count) const {
+        const int r = options_.failRegister & 0x7FFF;
+        return options_.failRegister >= 0 && r >= (first & 0x7FFF) && r < (first & 0x7FFF) + count;
+    }
+    int DelayMs() const { return options_.delayMs; }
+    bool Split() const { return options_.split; }
+    bool StrayBytes() const { return options_.strayBytes; }
+    bool NoEcho() const { return options_.noEcho; }
+    bool Verbose() const { return options_.verbose; }
+
+private:
+    const TSimOptions& options_;
+    long long replies_ = 0;
+    long long crcs_ = 0;
+    int transactions_ = 0;
+};

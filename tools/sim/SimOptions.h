@@ -1,0 +1,45 @@
+#pragma once
+
+#include "SimModel.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct TSimOptions {
+    TSimModel model = TSimModel::Thermal;
+    std::optional<int> tcpPort;      // set: serve the framed protocol
+    std::string listen = "127.0.0.1";
+    std::optional<std::string> rtuLink;   // a new pty, symlinked here ("" : no link)
+    std::optional<std::string> rtuDevice; // an existing serial device
+    int address = 1;
+    int baud = 9600;
+    char parity = 'N';
+    int stopBits = 1;
+    std::string password = "JUXT";
+    std::uint32_t serialNumber = 880001;
+    int firmware = 0x1206;
+    int minProgram = 0x1200;
+    int events = 25;
+    int records = 50;
+    std::uint32_t seed = 1;
+    // Faults
+    int dropEvery = 0;
+    int delayMs = 0;
+    int corruptCrcEvery = 0;
+    bool split = false;
+    bool strayBytes = false;
+    bool noEcho = false;
+    int closeAfter = 0;
+    int failRegister = -1;
+    bool verbose = false;
+};
+
+struct TSimParse {
+    std::optional<TSimOptions> options;
+    std::string error;
+};
+
+TSimParse ParseSimArguments(int argc, const char* const* argv);
+
+extern const char* const kSimUsage;

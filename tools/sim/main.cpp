@@ -1,0 +1,71 @@
+#include "SimDevice.h"
+#include "SimOptions.h"
+#include "SimRtuServer.h"
+#include "SimTcpServer.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const TSimParse parsed = ParseSimArguments(argc, argv);
+    if (!parsed.options) {
+        std::fprintf(stderr, "qel880-sim: %s\n%s", parsed.error.c_str(), kSimUsage);
+        return 2;
+    }
+    const TSimOptions& options = *parsed.options;
+    QCoreApplication app(argc, argv);
+
+    // SIGINT and SIGTERM end the event loop through a socket pair, the one safe way out of a handler.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return 1;
+    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+
+    TSimDevice device(options);
+    std::unique_ptr<TSimRtuServer> rtu;
+    if (options.rtuLink || options.rtuDevice) {
+        rtu = std::make_unique<TSimRtuServer>(device, options);
+        if (!rtu->Start()) {
+            std::fprintf(stderr, "qel880-sim: %s\n", rtu->Error().c_str());
+            return 1;
+        }
+        std::printf("rtu %s\n", rtu->Path().c_str());
+    }
+    std::unique_ptr<TSimTcpServer> tcp;
+    if (options.tcpPort) {
+        tcp = std::make_unique<TSimTcpServer>(device, options);
+        if (!tcp->Start()) {
+            std::fprintf(stderr, "qel880-sim: cannot listen on %s:%d: %s\n", options.listen.c_str(), *options.tcpPort,
+                         qPrintable(tcp->Error()));
+            return 1;
+        }
+        std::printf("tcp %s\n", qPrintable(tcp->Address()));
+    }
+    std::fflush(stdout);
+
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&device] { device.Tick(); });
+    tick.start(1000);
+    app.exec();
+    return 0;
+}
