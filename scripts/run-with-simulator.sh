@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Builds the tools. The windowed program and the simulator are not built yet: until they are, this
-# identifies the device given as arguments to qel880ctl (for example: --tcp 192.168.0.50).
+# Builds everything, starts the device simulator (thermal monitor) and shows how to reach it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release
-if [ "$#" -eq 0 ]; then
-    echo "built ./build/release/tools/ctl/qel880ctl; give the link to a device, e.g. --tcp 192.168.0.50"
-    exit 0
-fi
-./build/release/tools/ctl/qel880ctl "$@" identify
+
+bin=./build/release/tools
+link="${TMPDIR:-/tmp}/qel880-sim-rtu"
+"$bin/sim/qel880-sim" --model T --tcp 43101 --rtu-link "$link" &
+sim=$!
+trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null || true' EXIT
+sleep 1
+echo
+echo "Simulator (thermal monitor) running: TCP 127.0.0.1:43101, serial $link, password JUXT"
+echo "Identified over TCP:"
+"$bin/ctl/qel880ctl" --tcp localhost:43101 identify
+echo
+echo "The windowed program is not built yet; try qel880ctl, for example:"
+echo "  $bin/ctl/qel880ctl --serial $link read 501 21"
+echo "Press Ctrl+C to stop the simulator."
+wait $sim

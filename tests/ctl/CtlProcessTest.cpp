@@ -1,6 +1,7 @@
 #include "FramedPeer.h"
 #include "ModbusPeer.h"
 #include "PtyPair.h"
+#include "SimProcess.h"
 #include "WaitUntil.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,24 @@ TEST(CtlOverRtu, IdentifyReadWriteCommand) {
                                    << "100");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(peer.Register(3000), 100);
+}
+
+} // namespace
+
+namespace {
+
+TEST(CtlAgainstSimulator, IdentifiesOverBothLinks) {
+    for (const auto& [model, family] : {std::pair{"T", "0"}, {"P", "1"}, {"IRR", "3"}}) {
+        TSimProcess sim({"--model", model, "--serial-number", "4242"});
+        ASSERT_TRUE(sim.IsReady());
+        for (const QStringList& link : {QStringList{"--serial", sim.RtuPath()},
+                                        QStringList{"--tcp", QStringLiteral("localhost:%1").arg(sim.Port())}}) {
+            const TRun run = RunCtl(QStringList(link) << "--family" << family << "identify");
+            EXPECT_EQ(run.status, 0) << model << ": " << run.err.toStdString();
+            EXPECT_TRUE(run.out.contains(QStringLiteral("family %1\n").arg(family))) << run.out.toStdString();
+            EXPECT_TRUE(run.out.endsWith("serial 4242\n"));
+        }
+    }
 }
 
 } // namespace

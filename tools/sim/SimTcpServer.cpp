@@ -38,6 +38,12 @@ TSimTcpServer::TSimTcpServer(TSimDevice& device, const TSimOptions& options, QOb
     connect(&server_, &QTcpServer::newConnection, this, &TSimTcpServer::OnConnection);
 }
 
+TSimTcpServer::~TSimTcpServer() {
+    // The sockets die with the server; their handlers must not run into a half-destroyed object.
+    for (QTcpSocket* socket : buffers_.keys())
+        socket->disconnect(this);
+}
+
 bool TSimTcpServer::Start() {
     const QHostAddress address(QString::fromStdString(options_.listen));
     return !address.isNull() && server_.listen(address, static_cast<quint16>(*options_.tcpPort));

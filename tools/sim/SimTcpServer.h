@@ -17,6 +17,7 @@ class TSimTcpServer : public QObject {
     Q_OBJECT
 public:
     TSimTcpServer(TSimDevice& device, const TSimOptions& options, QObject* parent = nullptr);
+    ~TSimTcpServer() override;
 
     bool Start();
     QString Address() const;

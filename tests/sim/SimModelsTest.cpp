@@ -1,0 +1,200 @@
+#include "FramedClient.h"
+#include "ModbusClient.h"
+#include "SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <modbus.h>
+
+#include <set>
+
+namespace {
+
+using Values = std::vector<std::uint16_t>;
+
+struct TModelCase {
+    const char* model;
+    int signature;
+    int setting;         // a setting register
+    int measurement;     // a read-only register
+    int command;         // a command that changes what `changed` reads
+    int changed;         // register read before and after the command
+};
+
+const TModelCase kModels[] = {
+    {"T", 23847, 1, 501, 100, 1800},
+    {"T-membrane", 15012, 1202, 1209, 100, 1800},
+    {"P", 10146, 22, 502, 1000, 502}, // unit at bus address 1
+    {"R", 58202, 21, 1001, 1000, 1015},
+    {"IRR", 15226, 31, 1009, 1140, 1001},
+    {"C", 18447, 701, 1016, -1, -1},
+};
+
+void PrintTo(const TModelCase& c, std::ostream* out) { *out << c.model; }
+
+class SimModels : public ::testing::TestWithParam<TModelCase> {};
+
+TEST_P(SimModels, IdentitySettingsMeasurementsCommands) {
+    const TModelCase& c = GetParam();
+    TSimProcess sim({"--model", c.model, "--password", "abcd", "--serial-number", "305419896", "--firmware", "1.3.5"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    TFramedClient tcp;
+    ASSERT_TRUE(tcp.Connect(sim.Port()));
+
+    // Identity and password over both links, with and without the bank bit.
+    const Values identity{0x1305, 0x1200, static_cast<std::uint16_t>(c.signature)};
+    EXPECT_EQ(rtu.Read(2000, 3), identity);
+    EXPECT_EQ(rtu.Read(0x8000 + 2000, 3), identity);
+    EXPECT_EQ(rtu.Read(2501, 2), (Values{0x5678, 0x1234}));
+    EXPECT_EQ(rtu.Read(1600, 4), (Values{'A', 'B', 'C', 'D'}));
+    const auto reply = tcp.Read({2002, 0x8000 + 2002, 1600, 1603});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->command, 2);
+    EXPECT_EQ(reply->values.at(2002), c.signature);
+    EXPECT_EQ(reply->values.at(0x8000 + 2002), c.signature);
+    EXPECT_EQ(reply->values.at(1603), 'D');
+
+    // A setting written on one link reads back on both.
+    EXPECT_TRUE(rtu.Write(c.setting, 7));
+    EXPECT_EQ(tcp.Read({static_cast<std::uint16_t>(c.setting)})->values.at(static_cast<std::uint16_t>(c.setting)), 7);
+    const auto written = tcp.Write({{static_cast<std::uint16_t>(c.setting), 9}});
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->count, 0);
+    EXPECT_EQ(rtu.Read(c.setting, 1), Values{9});
+
+    // A measurement refuses writes: a refused item over TCP, an unchanged value over RTU.
+    const auto before = rtu.Read(c.measurement, 1);
+    ASSERT_TRUE(before);
+    const std::uint16_t other = static_cast<std::uint16_t>((*before)[0] + 12345);
+    EXPECT_EQ(tcp.Write({{static_cast<std::uint16_t>(c.measurement), other}})->count, 1);
+    rtu.Write(c.measurement, other);
+    EXPECT_NE(rtu.Read(c.measurement, 1), Values{other});
+
+    // Registers outside the device answer with an exception.
+    EXPECT_FALSE(rtu.Read(5000, 1));
+    EXPECT_EQ(rtu.LastError(), EMBXILADD);
+
+    if (c.command >= 0) {
+        const auto old = rtu.Read(c.changed, 1);
+        EXPECT_TRUE(rtu.Write(3000, static_cast<std::uint16_t>(c.command)));
+        EXPECT_NE(rtu.Read(c.changed, 1), old);
+    }
+    // A code the model does not know is refused.
+    EXPECT_EQ(tcp.Write({{3000, 4321}})->count, 1);
+    EXPECT_EQ(sim.Stop(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, SimModels, ::testing::ValuesIn(kModels),
+                         [](const auto& param) {
+                             std::string name = param.param.model;
+                             std::erase(name, '-');
+                             return name;
+                         });
+
+TEST(SimThermal, EventBlocksGiveEachEventOnce) {
+    TSimProcess sim({"--model", "T", "--events", "25"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    EXPECT_EQ(rtu.Read(1800, 1), Values{25});
+
+    // The download's order: selector = remaining - 1, ten records a block.
+    std::set<std::uint64_t> stamps;
+    int records = 0;
+    for (int remaining = 25; remaining > 0; remaining -= 10) {
+        ASSERT_TRUE(rtu.Write(801, static_cast<std::uint16_t>(remaining - 1)));
+        auto block = rtu.Read(1810, 100);
+        const auto tail = rtu.Read(1910, 30);
+        ASSERT_TRUE(block && tail);
+        block->insert(block->end(), tail->begin(), tail->end());
+        for (int slot = 0; slot < std::min(10, remaining); ++slot) {
+            const auto* e = &(*block)[static_cast<std::size_t>(13 * slot)];
+            stamps.insert(e[0] | static_cast<std::uint64_t>(e[1]) << 16 | static_cast<std::uint64_t>(e[2]) << 32);
+            EXPECT_GT(e[3], 1500); // a winding temperature above 0 ºC
+            ++records;
+        }
+        if (remaining < 10) { // slots below event 0 are empty
+            EXPECT_EQ((*block)[static_cast<std::size_t>(13 * remaining)], 0);
+        }
+    }
+    EXPECT_EQ(records, 25);
+    EXPECT_EQ(stamps.size(), 25u);
+
+    EXPECT_TRUE(rtu.Write(3000, 100)); // erase
+    EXPECT_EQ(rtu.Read(1800, 1), Values{0});
+}
+
+TEST(SimIrrigation, RecordCard) {
+    TSimProcess sim({"--model", "IRR", "--records", "3"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    EXPECT_EQ(rtu.Read(2912, 2), (Values{3, 0}));
+    ASSERT_TRUE(rtu.Write(4000, 1));
+    const auto record = rtu.Read(4002, 30);
+    ASSERT_TRUE(record);
+    std::string text;
+    for (std::uint16_t w : *record) {
+        text.push_back(static_cast<char>(w & 0xFF));
+        text.push_back(static_cast<char>(w >> 8));
+    }
+    EXPECT_EQ(text.size(), 60u);
+    EXPECT_EQ(text[2], '/'); // "dd/mm/yyyy hh:mm:ss"
+    EXPECT_NE(text[20], '\0');
+    ASSERT_TRUE(rtu.Write(4000, 3)); // past the last record
+    EXPECT_EQ(rtu.Read(4002, 30), Values(30, 0));
+    EXPECT_TRUE(rtu.Write(3000, 1130));
+    EXPECT_EQ(rtu.Read(2912, 1), Values{0});
+}
+
+TEST(SimParallelism, BusAddressAndBank) {
+    TSimProcess sim({"--model", "P"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    EXPECT_TRUE(rtu.Write(0x8000 + 1951, 5));
+    EXPECT_EQ(rtu.Read(1951, 1), Values{5});
+    EXPECT_TRUE(rtu.Write(0x8000 + 3000, 1000)); // raises unit 5's position
+    EXPECT_EQ(rtu.Read(0x8000 + 506, 1), Values{10});
+    EXPECT_FALSE(rtu.Write(1951, 16));
+    EXPECT_EQ(rtu.Read(1951, 1), Values{5});
+}
+
+TEST(SimRegulator, MissingSetsAndClock) {
+    TSimProcess sim({"--model", "R"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    EXPECT_TRUE(rtu.Read(141, 11));
+    EXPECT_FALSE(rtu.Read(161, 1));
+    EXPECT_EQ(rtu.LastError(), EMBXILADD);
+    TFramedClient tcp;
+    ASSERT_TRUE(tcp.Connect(sim.Port()));
+    EXPECT_TRUE(tcp.Read({161, 151})->values.count(161) == 0);
+
+    // The clock is written as one run and ticks on from there; impossible dates are refused.
+    EXPECT_TRUE(rtu.Write(601, {10, 20, 30, 29, 2, 24}));
+    const auto clock = rtu.Read(601, 6);
+    ASSERT_TRUE(clock);
+    EXPECT_EQ((*clock)[1], 20);
+    EXPECT_EQ((*clock)[3], 29);
+    EXPECT_EQ((*clock)[5], 24);
+    EXPECT_FALSE(rtu.Write(601, {10, 20, 30, 30, 2, 24}));
+}
+
+TEST(SimOptions, BadOptionsExitWithTwo) {
+    for (const QStringList& args : {QStringList{}, QStringList{"--model", "X"}, QStringList{"--model", "T", "--tcp", "x"},
+                                    QStringList{"--model", "T", "--password", "AB1D"},
+                                    QStringList{"--model", "T", "--firmware", "1.2"},
+                                    QStringList{"--model", "T", "--frobnicate"}}) {
+        QProcess process;
+        process.start(QEL880SIM_PATH, args);
+        ASSERT_TRUE(process.waitForFinished(5000));
+        EXPECT_EQ(process.exitCode(), 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(process.readAllStandardError().isEmpty());
+    }
+}
+
+} // namespace
