@@ -56,8 +56,122 @@ enum class TGroup : std::uint16_t {
     CurrentInputReadings,
     BoardTypes,
 
-    // Per family
-    Clock, // hour, minute, second, day, month, year - 2000
+    // Shared by several families
+    Clock,      // hour, minute, second, day, month, year - 2000
+    RelayState, // relays or outputs 1..10
+    EscalaSaida,
+    FundoEscala,
+    FundoEscalaCorrente,
+    SaidaCanalAssociado,
+    TapSettings, // ResPorPosicao, NumPos, ModoIndicacao, PosNeutra, PosMinima, PosMaxima, then 707, 708
+
+    // Thermal monitor
+    SetPointRTD,
+    HistereseRTD,
+    Retardo,
+    CanalAssociado,
+    Forca,
+    LogicaInversa,
+    SetPointCorrente,
+    HistereseCorrente,
+    FuncaoAssociada,
+    UnidadeIndicacao,
+    DeltaT,
+    CorrenteNominal,
+    ReleAlternado,
+    ConstTempo,
+    ConstM,
+    FreqOperacao,
+    ResfrDiarioInicio,
+    ResfrDiarioDuracao,
+    TimerEventos,
+    MaxDifTemp,
+    NumRtds,
+    RtdInputsFitted,
+    ModoRedudante,
+    WindingCount,
+    OutputCount,
+    MembraneBlock, // 1201..1211
+    WindingTemperature,
+    WindingCurrent,
+    WindingCurrentPercent,
+    RtdTemperature,
+    RtdResistance,
+    MaxWindingTemperature,
+    MaxRtdTemperature,
+    MaxTimestamps, // nine maxima, three registers each
+    EventSelector,
+    EventCell802,
+    EventCount,
+    EventBlock,
+
+    // Parallelism
+    EnderecoBus,
+    TamanhoBus,
+    NumPosic,
+    ResistPorPosic,
+    TempoErroParal,
+    TempoErroPos,
+    ConfRele7,
+    ConfRele8,
+    ConfRele9,
+    ModoLeitura,
+    UnitPosition,
+    UnitExpectedPosition,
+    UnitMode,
+    UnitSpare,
+    BusAddress,
+    ParallelismErrors, // 1960..1964
+
+    // Regulator
+    TensaoNominal,
+    DesvioMaximo,
+    TipoComando,
+    TipoTemporizacao,
+    TempoSubir,
+    TempoDescer,
+    TempoRepeticao,
+    HoraInicialHora,
+    HoraInicialMinuto,
+    HoraFinalHora,
+    HoraFinalMinuto,
+    Ldc,              // Tipo, UR, UX, Z, CompMax
+    TransformerSetup, // DefasagemMontagem, CircuitoMedicao, RelacaoTP, RelacaoTC, CorrenteNominal
+    Alarms,           // AlarmeSubTensao, AlarmeSobreTensao, AlarmeSobreCorrente
+    TapReached,       // minimum, maximum
+    Commutations,
+    RegulatorMeasurements, // 1001..1015
+    PositionInputKind,
+    RegulatorCalibration,
+
+    // Position indicator
+    IndicatorMeasurements, // position, resistance, current
+    IndicatorStatus,
+    IndicatorFailures,
+
+    // Irrigation
+    CicloIrrHorario,
+    CicloIrrDuracao,
+    CicloIrrRamais,
+    ConsumoMax,
+    BloquearConsumo,
+    CicloIrrAtrasoRamal,
+    PumpPressure,    // SensorPressao .. TimerPressaoMin
+    IrrigationSetup, // ModoOperacao .. ManualRamais
+    RelayScreenSoftwareCommand,
+    IrrigationInputSetup, // PresencaAguaInvert, PressostatoInvert, BuzzerHabilita
+    PluvMaxRamal,
+    IrrigationStatus,
+    RainGauge,
+    WaterMeter,
+    LastCycleWater,
+    DigitalInputs,
+    Pressure,
+    IrrigationStatusCell,
+    IrrigationTemperature,
+    RecordCounts, // 2910/2911, 2912/2913
+    RecordIndex,
+    RecordBytes,
 
     Count
 };

@@ -53,3 +53,9 @@ private:
 const TRegisterTable& CommonRegisterTable();
 // The table of family 0..4; an empty table for any other code.
 const TRegisterTable& FamilyRegisterTable(int family);
+
+const TRegisterTable& ThermalRegisterTable();
+const TRegisterTable& ParallelismRegisterTable();
+const TRegisterTable& RegulatorRegisterTable();
+const TRegisterTable& IrrigationRegisterTable();
+const TRegisterTable& PositionIndicatorRegisterTable();

@@ -81,3 +81,72 @@ TEST(RegisterImage, ClockCellsPerFamily) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FamilyTables, CellsOfTheThermalMonitor) {
+    TRegisterImage image;
+    image.StoreRegister(512, 1750);
+    image.StoreRegister(513, 1085);
+    EXPECT_EQ(image.Cell(TGroup::RtdTemperature, 1), 1750);
+    EXPECT_EQ(image.Cell(TGroup::RtdResistance, 1), 1085);
+    image.StoreRegister(11, 5); // between two relay groups
+    EXPECT_EQ(image.FetchRegister(11), 0);
+    image.StoreRegister(47, 25);
+    EXPECT_EQ(image.Cell(TGroup::Retardo, 6), 25);
+
+    // 1720..1735 are both a time stamp and the Wi-Fi name; the name answers.
+    for (int reg = 1710; reg <= 1736; ++reg)
+        image.StoreRegister(reg, static_cast<std::uint16_t>(reg == 1725 ? 0x4443 : 0));
+    EXPECT_EQ(image.Cell(TGroup::MaxTimestamps, 15), 0x4443);
+    EXPECT_EQ(image.FetchRegister(1725), 0x4443);
+    EXPECT_EQ(image.Byte(TGroup::WifiSsid, 10), 'C');
+}
+
+TEST(FamilyTables, SameRegisterDifferentMeaning) {
+    struct Case {
+        int family;
+        int reg;
+        TGroup group;
+        int index;
+    };
+    const Case cases[] = {
+        {0, 701, TGroup::MaxWindingTemperature, 0},
+        {2, 701, TGroup::TapSettings, 0},
+        {4, 707, TGroup::TapSettings, 6},
+        {1, 0x8000 + 541 + 3, TGroup::UnitMode, 3},
+        {1, 304, TGroup::EscalaSaida, 3},
+        {2, 151, TGroup::HoraFinalMinuto, 7}, // 20 x 7 + 11
+        {2, 1015, TGroup::RegulatorMeasurements, 14},
+        {3, 45, TGroup::CicloIrrAtrasoRamal, 5},
+        {3, 1109, TGroup::RelayState, 9},
+    };
+    for (const auto& c : cases) {
+        TRegisterImage image;
+        image.SetFamily(c.family);
+        image.StoreRegister(c.reg, 2);
+        EXPECT_EQ(image.Cell(c.group, c.index), 2) << c.family << "/" << c.reg;
+        EXPECT_EQ(image.FetchRegister(c.reg), 2) << c.family << "/" << c.reg;
+    }
+    TRegisterImage regulator;
+    regulator.SetFamily(2);
+    regulator.StoreRegister(161, 9); // no regulation set 8
+    EXPECT_EQ(regulator.FetchRegister(161), 0);
+}
+
+TEST(FamilyTables, IrrigationWordsAndRecordBytes) {
+    TRegisterImage image;
+    image.SetFamily(3);
+    image.StoreRegister(1002, 0x1234);
+    image.StoreRegister(1003, 0x0001);
+    EXPECT_EQ(image.Cell(TGroup::RainGauge), 0x11234);
+    image.StoreRegister(2912, 7);
+    image.StoreRegister(2913, 1);
+    EXPECT_EQ(image.Cell(TGroup::RecordCounts, 1), 0x10007);
+    EXPECT_EQ(image.Cell(TGroup::RecordCounts, 0), 0);
+    image.StoreRegister(4002, 0x4241);
+    EXPECT_EQ(image.Byte(TGroup::RecordBytes, 0), 0x41);
+    EXPECT_EQ(image.Byte(TGroup::RecordBytes, 1), 0x42);
+}
+
+} // namespace

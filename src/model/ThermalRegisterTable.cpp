@@ -1,0 +1,51 @@
+#include "model/RegisterTable.h"
+
+const TRegisterTable& ThermalRegisterTable() {
+    using G = TGroup;
+    static const TRegisterTable table{
+        {1, 10, G::SetPointRTD},
+        {21, 10, G::HistereseRTD},
+        {41, 10, G::Retardo},
+        {61, 10, G::CanalAssociado},
+        {81, 10, G::Forca},
+        {101, 10, G::LogicaInversa},
+        {121, 10, G::SetPointCorrente},
+        {141, 10, G::HistereseCorrente},
+        {161, 10, G::FuncaoAssociada},
+        {201, 1, G::UnidadeIndicacao},
+        {202, 3, G::DeltaT},
+        {205, 3, G::CorrenteNominal},
+        {208, 1, G::ReleAlternado},
+        {209, 1, G::ConstTempo},
+        {210, 1, G::ConstM},
+        {211, 1, G::FreqOperacao},
+        {212, 1, G::ResfrDiarioInicio},
+        {213, 1, G::ResfrDiarioDuracao},
+        {214, 1, G::TimerEventos},
+        {215, 1, G::MaxDifTemp},
+        {301, 1, G::EscalaSaida},
+        {302, 1, G::FundoEscala},
+        {310, 4, G::SaidaCanalAssociado},
+        {401, 6, G::Clock},
+        {501, 3, G::WindingTemperature},
+        {504, 3, G::WindingCurrent},
+        {507, 3, G::WindingCurrentPercent},
+        {.first = 510, .count = 6, .group = G::RtdTemperature, .stride = 2},
+        {.first = 511, .count = 6, .group = G::RtdResistance, .stride = 2},
+        {601, 10, G::RelayState},
+        {701, 3, G::MaxWindingTemperature},
+        {704, 6, G::MaxRtdTemperature},
+        {801, 1, G::EventSelector},
+        {802, 1, G::EventCell802},
+        {1002, 1, G::NumRtds},
+        {1003, 1, G::RtdInputsFitted},
+        {1004, 6, G::ModoRedudante},
+        {1020, 1, G::WindingCount},
+        {1021, 1, G::OutputCount},
+        {1201, 11, G::MembraneBlock},
+        {1710, 27, G::MaxTimestamps}, // 1720..1735 are also the common Wi-Fi name
+        {1800, 1, G::EventCount},
+        {1810, 130, G::EventBlock},
+    };
+    return table;
+}
