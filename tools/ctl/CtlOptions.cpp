@@ -10,7 +10,9 @@ const char* const kCtlUsage =
     "  read FIRST [COUNT]        one line per register: \"REGISTER VALUE\"\n"
     "  write REGISTER VALUE...   write one register or a run, verified (needs --password)\n"
     "  command CODE              send a command code to register 3000 (needs --password)\n"
-    "  identify                  signature, family, firmware, minimum program version, serial number\n";
+    "  identify                  signature, family, firmware, minimum program version, serial number\n"
+    "  save-conf FILE            read the device's settings and save them to a configuration file\n"
+    "  load-conf FILE            load a configuration file into the device (needs --password)\n";
 
 namespace {
 
@@ -85,6 +87,11 @@ void ParseCommand(const QStringList& words, TCtlOptions& options) {
         if (!args.isEmpty())
             throw TParseError{QStringLiteral("identify takes no arguments")};
         options.command = TCtlCommand::Identify;
+    } else if (name == "save-conf" || name == "load-conf") {
+        if (args.size() != 1)
+            throw TParseError{QStringLiteral("%1 takes FILE").arg(name)};
+        options.command = name == "save-conf" ? TCtlCommand::SaveConf : TCtlCommand::LoadConf;
+        options.file = args[0];
     } else {
         throw TParseError{QStringLiteral("unknown command \"%1\"").arg(name)};
     }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-enum class TCtlCommand { Read, Write, Command, Identify };
+enum class TCtlCommand { Read, Write, Command, Identify, SaveConf, LoadConf };
 
 // The command line of qel880ctl, checked for ranges.
 struct TCtlOptions {
@@ -26,7 +26,11 @@ struct TCtlOptions {
     int first = 0;           // read: first register; write: register
     int count = 1;           // read
     std::vector<int> values; // write: values; command: the code
-    bool ChangesDevice() const { return command == TCtlCommand::Write || command == TCtlCommand::Command; }
+    QString file;            // save-conf, load-conf
+    bool ChangesDevice() const {
+        return command == TCtlCommand::Write || command == TCtlCommand::Command ||
+               command == TCtlCommand::LoadConf;
+    }
 };
 
 struct TCtlParse {

@@ -2,6 +2,8 @@
 
 #include "link/HostResolver.h"
 #include "model/DeviceIdentity.h"
+#include "persistence/ConfFile.h"
+#include "persistence/ConfRefresh.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -52,6 +54,12 @@ int TCtlRunner::Run() {
         break;
     case TCtlCommand::Identify:
         status = Identify();
+        break;
+    case TCtlCommand::SaveConf:
+        status = SaveConf();
+        break;
+    case TCtlCommand::LoadConf:
+        status = LoadConf();
         break;
     }
     session_.Close();
@@ -169,5 +177,37 @@ int TCtlRunner::Identify() {
          << '\n'
          << "serial " << session_.Image().SerialNumber() << '\n';
     out_.flush();
+    return 0;
+}
+
+bool TCtlRunner::RefreshImage() {
+    // As the connection screens do: the network ports count when register 1704 can be read.
+    session_.SetNetworkPortFlag(session_.ReadRegisters(1704, 1));
+    if (!RefreshConfiguration(session_)) {
+        Fail(QStringLiteral("Error reading the configuration from the device."));
+        return false;
+    }
+    return true;
+}
+
+int TCtlRunner::SaveConf() {
+    if (!RefreshImage())
+        return 1;
+    if (!ConfFile::SaveConfFile(session_, options_.file.toStdString()))
+        return Fail(QStringLiteral("Error saving the configuration (%1)").arg(options_.file));
+    out_ << "saved" << Qt::endl;
+    return 0;
+}
+
+int TCtlRunner::LoadConf() {
+    if (!RefreshImage())
+        return 1;
+    int errorRegister = 0;
+    if (!ConfFile::LoadConfFile(session_, options_.file.toStdString(), errorRegister))
+        return Fail(
+            QStringLiteral("Error loading the configuration. Some configurations may not have been loaded "
+                           "correctly. (%1)")
+                .arg(errorRegister));
+    out_ << "loaded" << Qt::endl;
     return 0;
 }

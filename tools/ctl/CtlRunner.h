@@ -24,6 +24,9 @@ private:
     int Write();
     int Command();
     int Identify();
+    int SaveConf();
+    int LoadConf();
+    bool RefreshImage();
     int Fail(const QString& message);
 
     const TCtlOptions& options_;
