@@ -29,6 +29,31 @@ std::string PackedVersionText(int packed) {
            std::to_string(packed & 0xFF);
 }
 
+std::string ProgramVersionText() {
+    return std::to_string(QEL880_VERSION_MAJOR) + "." + std::to_string(QEL880_VERSION_MINOR) + "." +
+           std::to_string(QEL880_VERSION_PATCH);
+}
+
+int ProgramVersionPacked() {
+    return (QEL880_VERSION_MAJOR & 15) * 4096 + (QEL880_VERSION_MINOR & 15) * 256 +
+           (QEL880_VERSION_PATCH & 255);
+}
+
+bool NeedsNewerProgram(int minimumProgramVersion) {
+    return ProgramVersionPacked() < minimumProgramVersion;
+}
+
+TSignatureCheck CheckSignature(int family, int signature) {
+    const auto known = FamilyOfSignature(signature);
+    if (known == family)
+        return {true, std::nullopt};
+    return {false, known};
+}
+
+bool ConfSignatureAccepted(int family, int signature) {
+    return signature == 0 || FamilyOfSignature(signature) == family;
+}
+
 bool PasswordMatches(const std::string& typed, const TRegisterImage& image) {
     const auto isBlank = [](unsigned char c) { return std::isspace(c) != 0; };
     std::size_t begin = 0;

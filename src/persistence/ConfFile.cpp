@@ -25,16 +25,6 @@ constexpr int kWifiCharacters = 32;
 constexpr int kGeneralPauseMs = 50;
 constexpr int kBusAddressPauseMs = 300;
 
-int FamilySignature(int family) {
-    static const int kSignatures[] = {23847, 10146, 58202, 15226, 18447};
-    return kSignatures[family];
-}
-
-bool SignatureAccepted(int family, int signature) {
-    return signature == 0 || signature == FamilySignature(family) ||
-           (family == 0 && signature == DeviceIdentity::kMembraneSignature);
-}
-
 double NowInDays() {
     const QDateTime now = QDateTime::currentDateTime(); // local time
     return static_cast<double>(QDate(1899, 12, 30).daysTo(now.date())) +
@@ -267,7 +257,7 @@ bool LoadConfFile(TEquipComm& session, const std::string& path, int& errorRegist
         return false;
     const auto signature = document.Value(kGeneralConf, "DeviceSignature");
     const int sig = signature ? ParseIniInteger(*signature).value_or(-1) : 0;
-    if (!SignatureAccepted(session.Family(), sig)) {
+    if (!DeviceIdentity::ConfSignatureAccepted(session.Family(), sig)) {
         errorRegister = kOtherFamily;
         return false;
     }

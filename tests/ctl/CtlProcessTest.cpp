@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -190,14 +192,68 @@ TEST(CtlAgainstSimulator, IdentifiesOverBothLinks) {
     for (const auto& [model, family] : {std::pair{"T", "0"}, {"P", "1"}, {"IRR", "3"}}) {
         TSimProcess sim({"--model", model, "--serial-number", "4242"});
         ASSERT_TRUE(sim.IsReady());
-        for (const QStringList& link : {QStringList{"--serial", sim.RtuPath()},
-                                        QStringList{"--tcp", QStringLiteral("localhost:%1").arg(sim.Port())}}) {
+        for (const QStringList& link :
+             {QStringList{"--serial", sim.RtuPath()},
+              QStringList{"--tcp", QStringLiteral("localhost:%1").arg(sim.Port())}}) {
             const TRun run = RunCtl(QStringList(link) << "--family" << family << "identify");
             EXPECT_EQ(run.status, 0) << model << ": " << run.err.toStdString();
             EXPECT_TRUE(run.out.contains(QStringLiteral("family %1\n").arg(family))) << run.out.toStdString();
             EXPECT_TRUE(run.out.endsWith("serial 4242\n"));
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+QStringList FileLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n");
+    lines.removeIf([](const QString& line) { return line.startsWith("DateTimeGenerated="); });
+    return lines;
+}
+
+TEST(CtlAgainstSimulator, SaveAndLoadConfigurationsOfEveryFamily) {
+    const std::tuple<const char*, const char*, const char*> kFamilies[] = {
+        {"T", "0", "5"}, {"P", "1", "22"}, {"R", "2", "21"}, {"IRR", "3", "31"}, {"C", "4", "701"}};
+    QTemporaryDir dir;
+    for (const auto& [model, family, setting] : kFamilies) {
+        SCOPED_TRACE(model);
+        TSimProcess first({"--model", model});
+        TSimProcess second({"--model", model});
+        ASSERT_TRUE(first.IsReady() && second.IsReady());
+        const QStringList tcp{"--tcp", QStringLiteral("localhost:%1").arg(first.Port()), "--family", family};
+        const QStringList rtu{"--serial", second.RtuPath(), "--family", family, "--password", "JUXT"};
+        const QString saved = dir.filePath(QStringLiteral("%1.conf").arg(model));
+        const QString again = dir.filePath(QStringLiteral("%1-again.conf").arg(model));
+
+        EXPECT_EQ(RunCtl(QStringList(tcp) << "--password"
+                                          << "JUXT"
+                                          << "write" << setting << "44")
+                      .status,
+                  0);
+        TRun run = RunCtl(QStringList(tcp) << "save-conf" << saved);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "saved\n");
+        run = RunCtl(QStringList(rtu) << "load-conf" << saved);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "loaded\n");
+        EXPECT_EQ(RunCtl(QStringList(rtu) << "save-conf" << again).status, 0);
+        EXPECT_EQ(FileLines(again), FileLines(saved));
+        const QStringList lines = FileLines(saved);
+        EXPECT_TRUE(
+            std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.endsWith("=44"); }));
+    }
+    // A file of another family is refused, and the refusal names -1.
+    TSimProcess regulator({"--model", "R"});
+    ASSERT_TRUE(regulator.IsReady());
+    const TRun run = RunCtl({"--serial", regulator.RtuPath(), "--family", "2", "--password", "JUXT",
+                             "load-conf", dir.filePath("T.conf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.endsWith("(-1)\n")) << run.err.toStdString();
 }
 
 } // namespace

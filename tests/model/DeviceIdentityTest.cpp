@@ -35,3 +35,25 @@ TEST(DeviceIdentity, PasswordComparison) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DeviceIdentity, ProgramVersionAndChecks) {
+    EXPECT_EQ(DeviceIdentity::ProgramVersionText(), "1.2.6");
+    EXPECT_EQ(DeviceIdentity::ProgramVersionPacked(), 0x1206);
+    EXPECT_FALSE(DeviceIdentity::NeedsNewerProgram(0x1206));
+    EXPECT_TRUE(DeviceIdentity::NeedsNewerProgram(0x1207));
+
+    EXPECT_TRUE(DeviceIdentity::CheckSignature(0, 15012).accepted);
+    const auto other = DeviceIdentity::CheckSignature(1, 23847);
+    EXPECT_FALSE(other.accepted);
+    EXPECT_EQ(other.otherFamily, 0);
+    EXPECT_FALSE(DeviceIdentity::CheckSignature(2, 1234).otherFamily);
+
+    EXPECT_TRUE(DeviceIdentity::ConfSignatureAccepted(4, 0));
+    EXPECT_TRUE(DeviceIdentity::ConfSignatureAccepted(4, 18447));
+    EXPECT_FALSE(DeviceIdentity::ConfSignatureAccepted(4, 58202));
+    EXPECT_TRUE(DeviceIdentity::ConfSignatureAccepted(0, 15012));
+}
+
+} // namespace
