@@ -1,22 +1,11 @@
 #include "FramedClient.h"
 
+#include "FramedBytes.h"
+
 #include <QDeadlineTimer>
 #include <QHostAddress>
 
-namespace {
-
-const QByteArray kMagic("\x5D\x73\x91\xAD", 4);
-
-void Put16(QByteArray& out, std::uint16_t v) {
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>(v >> 8));
-}
-
-std::uint16_t Get16(const QByteArray& in, qsizetype at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[at]) | static_cast<std::uint8_t>(in[at + 1]) << 8);
-}
-
-} // namespace
+using namespace FramedBytes;
 
 bool TFramedClient::Connect(std::uint16_t port) {
     socket_.connectToHost(QHostAddress::LocalHost, port);
@@ -24,14 +13,11 @@ bool TFramedClient::Connect(std::uint16_t port) {
 }
 
 void TFramedClient::SendList(std::uint16_t command, const std::vector<std::uint16_t>& items) {
-    QByteArray frame = kMagic;
-    Put16(frame, static_cast<std::uint16_t>(6 + 2 * items.size()));
-    Put16(frame, command);
-    Put16(frame, ++sequence_);
-    Put16(frame, static_cast<std::uint16_t>(command == 10 ? items.size() / 2 : items.size()));
+    QByteArray bytes;
     for (std::uint16_t item : items)
-        Put16(frame, item);
-    socket_.write(frame);
+        Put16(bytes, item);
+    const auto count = static_cast<std::uint16_t>(command == 10 ? items.size() / 2 : items.size());
+    socket_.write(Frame(command, ++sequence_, count, bytes));
     socket_.flush();
 }
 
