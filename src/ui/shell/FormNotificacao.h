@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// A small borderless window with one green status text, shown without blocking while work runs.
+class TFormNotificacao : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormNotificacao(QWidget* parent = nullptr);
+
+    void ShowAt(const QPoint& globalTopLeft, int width, const QString& text);
+    void SetText(const QString& text);
+
+private:
+    QLabel* pnMensagem_;
+};

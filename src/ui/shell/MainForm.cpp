@@ -1,0 +1,333 @@
+#include "ui/shell/MainForm.h"
+
+#include "model/DeviceIdentity.h"
+#include "ui/shell/ClickableLabel.h"
+#include "ui/shell/FrameConfGeral.h"
+#include "ui/shell/RadioGroup.h"
+#include "ui/shell/UserPrompts.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kFamilies = 5;
+constexpr int kIrrigation = 3;
+constexpr int kRegulator = 2;
+constexpr int kPositionIndicator = 4;
+constexpr int kSetPointScreen = 1;
+constexpr int kEventScreen = 4;
+constexpr int kServiceScreen = 5;
+constexpr int kWideClient = 900;
+
+const char* const kModels[kFamilies] = {"QEL880-T", "QEL880-P", "QEL880-R", "QEL880-IRR", "QEL880-C"};
+
+// Window titles per family and language; each ends in two blanks before the version.
+const char* const kTitles[kFamilies][3] = {
+    {"Controle do QEL880-T  ", "QEL880-T Control  ", "Control de QEL880-T  "},
+    {"Controle do QEL880-P  ", "QEL880-P Control  ", "Control de QEL880-P  "},
+    {"Controle do QEL880-R  ", "QEL880-R Control  ", "Control de QEL880-R  "},
+    {"Controle do QEL880IRR  ", "QEL880IRR Control  ", "Control de QEL880IRR  "},
+    {"Controle do QEL880-C  ", "QEL880-C Control  ", "Control de QEL880-C  "},
+};
+
+struct TMainTexts {
+    const char* general;
+    const char* setPoint;
+    const char* serial;
+    const char* output;
+    const char* records;
+    const char* events;
+    const char* calibration;
+    const char* parallelism;
+    const char* equip;
+    const char* regulationSet;
+    const char* device;
+};
+
+const TMainTexts kTexts[3] = {
+    {"Conf. Geral", "SetPoints", "Conf. Serial", "Conf. Saída", "Registros", "Eventos/Max", "Calibr./Teste",
+     "Paralelismo", "Conf. Equip.", "Conj. Regul.", "Equipamento:"},
+    {"General Conf.", "SetPoints", "Serial Conf.", "Output Conf.", "Records", "Events/Max", "Calibr./Test",
+     "Parallelism", "Device Conf.", "Regulat. Set", "Device:"},
+    {"Conf. General", "SetPoints", "Conf. Serial", "Conf. Salida", "Registros", "Eventos/Máx",
+     "Calibr./Prueba", "Paralelismo", "Conf. Equipo", "Conj. Regul.", "Equipo:"},
+};
+
+} // namespace
+
+TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts) {
+    setObjectName("FormMain");
+    setWindowIcon(QIcon(":/assets/icon.svg"));
+    settings_.Load(dataFolder);
+    language_ = settings_.lastLanguage >= 0 && settings_.lastLanguage <= 2 ? settings_.lastLanguage : 0;
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    setCentralWidget(central);
+    BuildTopBar();
+    outer->addWidget(findChild<QWidget*>("pnAlTop"));
+
+    auto* middle = new QHBoxLayout;
+    outer->addLayout(middle, 1);
+    BuildLeftColumn();
+    middle->addWidget(findChild<QWidget*>("pnLeft"));
+    client_ = new QWidget(this);
+    client_->setObjectName("pnAlClient");
+    clientLayout_ = new QVBoxLayout(client_);
+    clientLayout_->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(client_, 1);
+
+    auto* bottom = new QWidget(this);
+    bottom->setObjectName("pnBottom");
+    auto* bottomLayout = new QHBoxLayout(bottom);
+    logo_ = new TClickableLabel("Image1", bottom);
+    logo_->setPixmap(QIcon(":/assets/logo.svg").pixmap(QSize(220, 48)));
+    logo_->setCursor(Qt::ArrowCursor);
+    bottomLayout->addWidget(logo_);
+    bottomLayout->addStretch();
+    outer->addWidget(bottom);
+    connect(logo_, &TClickableLabel::pressed, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+                if (button == Qt::RightButton && (mods & Qt::ControlModifier))
+                    RevealServiceEntry();
+            });
+
+    thermalGeneral_ = new TFrameConfGeral(session_, settings_, prompts_, client_);
+    thermalGeneral_->hide();
+    clientLayout_->addWidget(thermalGeneral_);
+    connect(thermalGeneral_, &TFrameConfGeral::familySwitchRequested, this, &TFormMain::SetFamilySelector);
+    connect(thermalGeneral_, &TFrameConfGeral::busyChanged, this, &TFormMain::SetBusy);
+
+    qApp->installEventFilter(this);
+    resize(860, 640);
+    SelectScreen(0);
+    // Setting the selector from the saved family runs the family switch once.
+    ApplyLanguage(language_);
+}
+
+TFormMain::~TFormMain() {
+    qApp->removeEventFilter(this);
+}
+
+void TFormMain::BuildTopBar() {
+    auto* top = new QWidget(this);
+    top->setObjectName("pnAlTop");
+    auto* layout = new QHBoxLayout(top);
+    lblTipoEquip_ = new QLabel(top);
+    lblTipoEquip_->setObjectName("lblTipoEquip");
+    layout->addWidget(lblTipoEquip_);
+    rgTipoEquip_ = new TRadioGroup("rgTipoEquip", kFamilies, top);
+    layout->addWidget(rgTipoEquip_, 1);
+    connect(rgTipoEquip_, &TRadioGroup::itemClicked, this, &TFormMain::FamilySwitch);
+
+    struct TFlag {
+        const char* picture;
+        const char* label;
+        const char* text;
+        const char* icon;
+        int language;
+    };
+    const TFlag flags[] = {{"imgIngles", "lblIngles", "English", "flag_en", 1},
+                           {"imgEspanhol", "lblEspanhol", "Español", "flag_es", 2},
+                           {"imgPortugues", "lblPortugues", "Português", "flag_pt", 0}};
+    for (const TFlag& f : flags) {
+        auto* picture = new TClickableLabel(f.picture, top);
+        picture->setPixmap(QIcon(QStringLiteral(":/assets/%1.svg").arg(f.icon)).pixmap(QSize(36, 24)));
+        auto* label = new TClickableLabel(f.label, top);
+        label->setText(QString::fromUtf8(f.text)); // never translated
+        layout->addWidget(picture);
+        layout->addWidget(label);
+        const int language = f.language;
+        connect(picture, &TClickableLabel::clicked, this, [this, language] { SwitchLanguage(language); });
+        connect(label, &TClickableLabel::clicked, this, [this, language] { SwitchLanguage(language); });
+    }
+}
+
+void TFormMain::AddButton(TButtonId id, const char* picture, const char* caption, const char* icon,
+                          int screen) {
+    TButton& b = buttons_[static_cast<std::size_t>(id)];
+    b.box = new QWidget(findChild<QWidget*>("pnLeft"));
+    auto* layout = new QVBoxLayout(b.box);
+    layout->setContentsMargins(2, 2, 2, 2);
+    b.picture = new TClickableLabel(picture, b.box);
+    b.picture->setPixmap(QIcon(QStringLiteral(":/assets/%1.svg").arg(icon)).pixmap(QSize(56, 56)));
+    b.picture->setAlignment(Qt::AlignCenter);
+    b.caption = new QLabel(b.box);
+    b.caption->setObjectName(caption);
+    b.caption->setAlignment(Qt::AlignCenter);
+    layout->addWidget(b.picture);
+    layout->addWidget(b.caption);
+    connect(b.picture, &TClickableLabel::clicked, this, [this, screen] {
+        // Only the general screen opens while not connected.
+        if (screen == 0 || session_.IsConnected())
+            SelectScreen(screen);
+    });
+}
+
+void TFormMain::BuildLeftColumn() {
+    auto* left = new QWidget(this);
+    left->setObjectName("pnLeft");
+    left->setFixedWidth(120);
+    column_ = new QGridLayout(left);
+    AddButton(General, "imgConfGerais", "lblGeral", "button_general", 0);
+    AddButton(SetPoint, "imgConfSetPoint", "lblSetPoint", "button_setpoints", 1);
+    AddButton(Parallelism, "imgConfParalelismo", "lblParalelismo", "button_parallelism", 6);
+    AddButton(RegulationSet, "imgConfConjuntoReg", "lblConjuntoReg", "button_regulation", 8);
+    AddButton(Serial, "imgConfSerial", "lblSerial", "button_serial", 2);
+    AddButton(Output, "imgConfSaidaCorrente", "lblConfSaida", "button_output", 3);
+    AddButton(Output2, "imgConfSaidaCorrente2", "lblConfSaida2", "button_output", 3);
+    AddButton(Download, "imgDownload", "lblDownload", "button_download", 4);
+    AddButton(Equip, "imgConfEquip", "lblConfEquip", "button_equipment", 7);
+    AddButton(Calibration, "imgCalibracao", "lblCalibracao", "button_calibration", kServiceScreen);
+    const int positions[ButtonCount] = {1, 2, 2, 2, 3, 4, 4, 5, 5, 6};
+    for (int i = 0; i < ButtonCount; ++i)
+        PlaceButton(buttons_[static_cast<std::size_t>(i)], positions[i]);
+    for (int row = 0; row < 6; ++row)
+        column_->setRowMinimumHeight(row, 90);
+    column_->setRowStretch(6, 1);
+    buttons_[Calibration].box->hide();
+}
+
+void TFormMain::PlaceButton(TButton& button, int position) {
+    column_->removeWidget(button.box);
+    column_->addWidget(button.box, position - 1, 0);
+}
+
+TScreen* TFormMain::ScreenFor(int index) const {
+    // The screens of the other families and of the feature pages come with their own work.
+    if (index == 0 && session_.Family() == 0)
+        return thermalGeneral_;
+    return nullptr;
+}
+
+void TFormMain::SelectScreen(int index) {
+    TScreen* screen = ScreenFor(index);
+    if (index != 0 && !screen)
+        return; // nothing to show yet: the shown screen stays
+    if (shown_) {
+        if (QTimer* timer = shown_->Timer())
+            timer->stop();
+        shown_->hide();
+    }
+    shown_ = screen;
+    if (!shown_)
+        return;
+    shown_->show();
+    shown_->ShowScreen(session_, language_);
+    if (index == kSetPointScreen && client_->width() < kWideClient)
+        resize(width() + kWideClient - client_->width(), height());
+    if ((index == 0 || index == kEventScreen) && shown_->Timer())
+        shown_->Timer()->start();
+}
+
+void TFormMain::LayoutButtons(int family) {
+    const bool visible[kFamilies][ButtonCount] = {
+        // General SetPoint Parallel. RegSet Serial Output Output2 Download Equip Calibration
+        {true, true, false, false, true, true, false, true, false, false},
+        {true, false, true, false, true, true, false, false, false, false},
+        {true, false, false, true, true, false, false, false, true, false},
+        {true, false, false, false, false, false, false, true, true, false},
+        {true, false, false, false, true, false, false, false, true, false},
+    };
+    for (int i = 0; i < Calibration; ++i)
+        buttons_[static_cast<std::size_t>(i)].box->setVisible(visible[family][i]);
+    // The regulator's and the position indicator's output buttons depend on the device; their
+    // general screens show them after connecting.
+    if (family == kRegulator || family == kPositionIndicator)
+        buttons_[Output2].box->hide();
+    const bool irrigation = family == kIrrigation;
+    PlaceButton(buttons_[Equip], irrigation ? 2 : 5);
+    PlaceButton(buttons_[Download], irrigation ? 3 : 5);
+}
+
+void TFormMain::FamilySwitch(int family) {
+    if (family < 0 || family >= kFamilies)
+        return;
+    if (session_.IsConnected() || session_.IsConnecting())
+        session_.Close();
+    session_.SetFamily(family);
+    LayoutButtons(family);
+    settings_.lastDevice = family;
+    settings_.Save();
+    SelectScreen(0);
+    ApplyLanguage(language_);
+}
+
+void TFormMain::SetFamilySelector(int family) {
+    if (family == rgTipoEquip_->ItemIndex())
+        return;
+    rgTipoEquip_->SetItemIndex(family);
+    FamilySwitch(family);
+}
+
+void TFormMain::ApplyLanguage(int language) {
+    if (language < 0 || language > 2)
+        return;
+    language_ = language;
+    const TMainTexts& t = kTexts[language];
+    const int family = session_.Family();
+    setWindowTitle(QString::fromUtf8(kTitles[family][language]) +
+                   QString::fromStdString(DeviceIdentity::ProgramVersionText()));
+    buttons_[General].caption->setText(QString::fromUtf8(t.general));
+    buttons_[SetPoint].caption->setText(QString::fromUtf8(t.setPoint));
+    buttons_[Serial].caption->setText(QString::fromUtf8(t.serial));
+    buttons_[Output].caption->setText(QString::fromUtf8(t.output));
+    buttons_[Output2].caption->setText(QString::fromUtf8(t.output));
+    buttons_[Download].caption->setText(QString::fromUtf8(family == kIrrigation ? t.records : t.events));
+    buttons_[Calibration].caption->setText(QString::fromUtf8(t.calibration));
+    buttons_[Parallelism].caption->setText(QString::fromUtf8(t.parallelism));
+    buttons_[Equip].caption->setText(QString::fromUtf8(t.equip));
+    buttons_[RegulationSet].caption->setText(QString::fromUtf8(t.regulationSet));
+    lblTipoEquip_->setText(QString::fromUtf8(t.device));
+    QStringList models;
+    for (const char* m : kModels)
+        models << m;
+    rgTipoEquip_->SetItems(models); // rebuilding the items is not a change of family
+    const int saved = settings_.lastDevice >= 1 && settings_.lastDevice <= 4 ? settings_.lastDevice : 0;
+    if (rgTipoEquip_->ItemIndex() != saved) {
+        rgTipoEquip_->SetItemIndex(saved);
+        FamilySwitch(saved); // ends by applying the language again, with the position unchanged
+        return;
+    }
+    if (shown_)
+        shown_->ApplyLanguage(language);
+}
+
+void TFormMain::SwitchLanguage(int language) {
+    ApplyLanguage(language);
+    settings_.lastLanguage = language;
+    settings_.Save();
+}
+
+void TFormMain::RevealServiceEntry() {
+    buttons_[Calibration].box->show();
+}
+
+void TFormMain::SetBusy(bool busy) {
+    rgTipoEquip_->setEnabled(!busy);
+    for (TButton& b : buttons_)
+        b.picture->setEnabled(!busy);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // A key press travels up the widget chain; count it once.
+        if (event != lastKeyEvent_ || key->timestamp() != lastKeyTime_) {
+            lastKeyEvent_ = event;
+            lastKeyTime_ = key->timestamp();
+            const int vk = VirtualKeyOf(key->key(), key->modifiers() & Qt::KeypadModifier);
+            if (sequence_.Feed(vk, key->modifiers() & Qt::ShiftModifier))
+                RevealServiceEntry();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "link/EquipComm.h"
+#include "persistence/ProgramMainConf.h"
+#include "ui/shell/HiddenEntrySequence.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QGridLayout;
+class QLabel;
+class QVBoxLayout;
+class TClickableLabel;
+class TFrameConfGeral;
+class TRadioGroup;
+class TScreen;
+class TUserPrompts;
+
+// The one main window: model selector, language flags, the column of screen buttons, the screen
+// being shown, and the hidden service entry. It owns the session and every screen.
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kScreens = 9;
+
+    // Loads the program settings from `dataFolder` and shows the saved family's general screen.
+    TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    void SelectScreen(int index);
+    void ApplyLanguage(int language);
+    // Sets the selector as a click would, running the family switch when the position changes.
+    void SetFamilySelector(int family);
+
+    TEquipComm& Session() { return session_; }
+    TProgramMainConf& Settings() { return settings_; }
+    int Language() const { return language_; }
+    TScreen* ShownScreen() const { return shown_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum TButtonId {
+        General,
+        SetPoint,
+        Parallelism,
+        RegulationSet,
+        Serial,
+        Output,
+        Output2,
+        Download,
+        Equip,
+        Calibration,
+        ButtonCount
+    };
+    struct TButton {
+        TClickableLabel* picture = nullptr;
+        QLabel* caption = nullptr;
+        QWidget* box = nullptr;
+    };
+
+    void BuildTopBar();
+    void BuildLeftColumn();
+    void AddButton(TButtonId id, const char* picture, const char* caption, const char* icon, int screen);
+    void PlaceButton(TButton& button, int position);
+    void FamilySwitch(int family);
+    void LayoutButtons(int family);
+    void SwitchLanguage(int language);
+    void RevealServiceEntry();
+    void SetBusy(bool busy);
+    TScreen* ScreenFor(int index) const;
+
+    TUserPrompts& prompts_;
+    TEquipComm session_;
+    TProgramMainConf settings_;
+    int language_ = 0;
+    THiddenEntrySequence sequence_;
+    const QEvent* lastKeyEvent_ = nullptr;
+    ulong lastKeyTime_ = 0;
+
+    TRadioGroup* rgTipoEquip_ = nullptr;
+    QLabel* lblTipoEquip_ = nullptr;
+    QGridLayout* column_ = nullptr;
+    QWidget* client_ = nullptr;
+    QVBoxLayout* clientLayout_ = nullptr;
+    TClickableLabel* logo_ = nullptr;
+    std::array<TButton, ButtonCount> buttons_{};
+    TFrameConfGeral* thermalGeneral_ = nullptr;
+    TScreen* shown_ = nullptr;
+};

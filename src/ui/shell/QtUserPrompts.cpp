@@ -1,0 +1,69 @@
+#include "ui/shell/QtUserPrompts.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// "Config File (*.conf)|*.conf" -> "Config File (*.conf)"
+QString QtFilter(const QString& filter) {
+    return filter.section('|', 0, 0);
+}
+
+QFileDialog* MakeFileDialog(QWidget* parent, const TFileDialogSpec& spec) {
+    auto* dialog = new QFileDialog(parent, spec.title, spec.directory, QtFilter(spec.filter));
+    dialog->setDefaultSuffix(spec.defaultSuffix);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    return dialog;
+}
+
+QString Run(QFileDialog* dialog) {
+    const QString file = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()
+                             ? dialog->selectedFiles().front()
+                             : QString();
+    delete dialog;
+    return file;
+}
+
+QString Caption() {
+    return QApplication::applicationDisplayName();
+}
+
+} // namespace
+
+void TQtUserPrompts::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, Caption(), text);
+}
+
+void TQtUserPrompts::Information(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, Caption(), text);
+}
+
+void TQtUserPrompts::Warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, Caption(), text);
+}
+
+bool TQtUserPrompts::Question(QWidget* parent, const QString& text) {
+    return QMessageBox::warning(parent, Caption(), text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString TQtUserPrompts::SaveFileName(QWidget* parent, const TFileDialogSpec& spec) {
+    QFileDialog* dialog = MakeFileDialog(parent, spec);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    return Run(dialog);
+}
+
+QString TQtUserPrompts::OpenFileName(QWidget* parent, const TFileDialogSpec& spec) {
+    QFileDialog* dialog = MakeFileDialog(parent, spec);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return Run(dialog);
+}
+
+int TQtUserPrompts::Exec(QDialog& dialog) {
+    return dialog.exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/shell/UserPrompts.h"
+
+// The real boxes and dialogs.
+class TQtUserPrompts : public TUserPrompts {
+public:
+    void Error(QWidget* parent, const QString& text) override;
+    void Information(QWidget* parent, const QString& text) override;
+    void Warning(QWidget* parent, const QString& text) override;
+    bool Question(QWidget* parent, const QString& text) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+    QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+    int Exec(QDialog& dialog) override;
+};
