@@ -15,10 +15,12 @@ inline void Put16(QByteArray& out, std::uint16_t v) {
 }
 
 inline std::uint16_t Get16(const QByteArray& in, qsizetype at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[at]) | static_cast<std::uint8_t>(in[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[at]) |
+                                      static_cast<std::uint8_t>(in[at + 1]) << 8);
 }
 
-inline QByteArray Frame(std::uint16_t command, std::uint16_t sequence, std::uint16_t count, const QByteArray& items) {
+inline QByteArray Frame(std::uint16_t command, std::uint16_t sequence, std::uint16_t count,
+                        const QByteArray& items) {
     QByteArray frame = kMagic;
     Put16(frame, static_cast<std::uint16_t>(6 + items.size()));
     Put16(frame, command);

@@ -44,13 +44,14 @@ std::optional<TFramedClient::TReply> TFramedClient::Await(int timeoutMs) {
     }
 }
 
-std::optional<TFramedClient::TReply> TFramedClient::Read(const std::vector<std::uint16_t>& registers, int timeoutMs) {
+std::optional<TFramedClient::TReply> TFramedClient::Read(const std::vector<std::uint16_t>& registers,
+                                                         int timeoutMs) {
     SendList(1, registers);
     return Await(timeoutMs);
 }
 
-std::optional<TFramedClient::TReply> TFramedClient::Write(
-    const std::vector<std::pair<std::uint16_t, std::uint16_t>>& pairs, int timeoutMs) {
+std::optional<TFramedClient::TReply>
+TFramedClient::Write(const std::vector<std::pair<std::uint16_t, std::uint16_t>>& pairs, int timeoutMs) {
     std::vector<std::uint16_t> items;
     for (const auto& [reg, value] : pairs) {
         items.push_back(reg);
@@ -66,7 +67,8 @@ std::vector<QByteArray> TFramedClient::ReadRaw(const std::vector<std::uint16_t>&
     const qsizetype whole = 4 + 2 + 6 + 4 * static_cast<qsizetype>(registers.size());
     qsizetype got = 0;
     QDeadlineTimer deadline(timeoutMs);
-    while (got < whole && !deadline.hasExpired() && socket_.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+    while (got < whole && !deadline.hasExpired() &&
+           socket_.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
         pieces.push_back(socket_.readAll());
         got += pieces.back().size();
     }

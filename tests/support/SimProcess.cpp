@@ -5,7 +5,9 @@
 TSimProcess::TSimProcess(const QStringList& arguments) {
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.setReadChannel(QProcess::StandardOutput);
-    process_.start(QEL880SIM_PATH, QStringList(arguments) << "--tcp" << "0" << "--rtu-link" << dir_.filePath("rtu"));
+    process_.start(QEL880SIM_PATH, QStringList(arguments) << "--tcp"
+                                                          << "0"
+                                                          << "--rtu-link" << dir_.filePath("rtu"));
     QDeadlineTimer deadline(5000);
     while ((port_ == 0 || rtuPath_.isEmpty()) && !deadline.hasExpired()) {
         if (!process_.canReadLine() && !process_.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
@@ -20,7 +22,9 @@ TSimProcess::TSimProcess(const QStringList& arguments) {
     }
 }
 
-TSimProcess::~TSimProcess() { Stop(); }
+TSimProcess::~TSimProcess() {
+    Stop();
+}
 
 int TSimProcess::Stop() {
     if (process_.state() == QProcess::NotRunning)

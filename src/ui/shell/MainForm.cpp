@@ -320,10 +320,13 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
-        // A key press travels up the widget chain; count it once.
-        if (event != lastKeyEvent_ || key->timestamp() != lastKeyTime_) {
+        auto* target = static_cast<QWidget*>(watched);
+        // A key press that a widget ignores travels on to its parents; count it once.
+        const bool propagated = event == lastKeyEvent_ && lastKeyTarget_ && target != lastKeyTarget_ &&
+                                target->isAncestorOf(lastKeyTarget_);
+        if (!propagated) {
             lastKeyEvent_ = event;
-            lastKeyTime_ = key->timestamp();
+            lastKeyTarget_ = target;
             const int vk = VirtualKeyOf(key->key(), key->modifiers() & Qt::KeypadModifier);
             if (sequence_.Feed(vk, key->modifiers() & Qt::ShiftModifier))
                 RevealServiceEntry();

@@ -5,6 +5,7 @@
 #include "ui/shell/HiddenEntrySequence.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
@@ -78,7 +79,7 @@ private:
     int language_ = 0;
     THiddenEntrySequence sequence_;
     const QEvent* lastKeyEvent_ = nullptr;
-    ulong lastKeyTime_ = 0;
+    QPointer<QWidget> lastKeyTarget_;
 
     TRadioGroup* rgTipoEquip_ = nullptr;
     QLabel* lblTipoEquip_ = nullptr;

@@ -1,0 +1,239 @@
+#include "FramedClient.h"
+#include "ModbusPeer.h"
+#include "PtyPair.h"
+#include "ScriptedPrompts.h"
+#include "SimProcess.h"
+#include "UiHelpers.h"
+
+#include "link/EquipComm.h"
+#include "ui/shell/FormEntraIP.h"
+#include "ui/shell/FrameConfGeral.h"
+#include "ui/shell/MainForm.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+
+namespace {
+
+// Answers the network dialog with an address and a port, as a technician would type them.
+TScriptedPrompts::TDialogScript ByAddress(const QString& host, std::uint16_t port) {
+    return [=](QDialog& d) {
+        Find<QLineEdit>(&d, "edEndereco")->setText(host);
+        Find<QLineEdit>(&d, "edDominioPorta")->setText(QString::number(port));
+        Click(&d, "bbOkEndereco");
+        return d.result();
+    };
+}
+
+TScriptedPrompts::TDialogScript Password(const QString& typed) {
+    return [=](QDialog& d) {
+        Find<QLineEdit>(&d, "edSenha")->setText(typed);
+        return static_cast<int>(QDialog::Accepted);
+    };
+}
+
+TScriptedPrompts::TDialogScript SerialPort(const QString& path) {
+    return [=](QDialog& d) {
+        Find<QComboBox>(&d, "cbPortaCom")->setEditText(path);
+        Click(&d, "bbOk");
+        return d.result();
+    };
+}
+
+class GeneralScreen : public ::testing::Test {
+protected:
+    void Start() {
+        window = std::make_unique<TFormMain>(prompts, dir.path().toStdString() + "/");
+        window->show();
+        screen = dynamic_cast<TFrameConfGeral*>(window->ShownScreen());
+        ASSERT_NE(screen, nullptr);
+    }
+    bool ConnectTcp(const TSimProcess& sim, const QString& password = "JUXT") {
+        prompts.dialogs = {ByAddress("localhost", sim.Port()), Password(password)};
+        Click(screen, "bbConectarIP");
+        return window->Session().IsConnected();
+    }
+    bool ConnectSerial(const QString& path, const QString& password = "JUXT") {
+        prompts.dialogs = {SerialPort(path), Password(password)};
+        Click(screen, "bbConectar");
+        return window->Session().IsConnected();
+    }
+    QString Cell(const char* grid, int row, int column) {
+        return Find<QTableWidget>(screen, grid)->item(row, column)->text();
+    }
+
+    QTemporaryDir dir;
+    TScriptedPrompts prompts;
+    std::unique_ptr<TFormMain> window;
+    TFrameConfGeral* screen = nullptr;
+};
+
+TEST_F(GeneralScreen, ConnectsOverTcpAndShowsTheDevice) {
+    TSimProcess sim({"--model", "T", "--serial-number", "4242"});
+    ASSERT_TRUE(sim.IsReady());
+    Start();
+    ASSERT_TRUE(ConnectTcp(sim, "  juxtaposed ")) << prompts.shown.join("\n").toStdString();
+    EXPECT_EQ(Find<QLabel>(screen, "pnNumSerie")->text(), "Num. Serie: 4242");
+    EXPECT_EQ(Find<QAbstractButton>(screen, "bbConectar")->text(), "Desconectar");
+    EXPECT_FALSE(Find<QWidget>(screen, "bbConectarIP")->isEnabled());
+    screen->Timer1Timer();
+    EXPECT_TRUE(Cell("sgMedidas", 1, 1).endsWith("ºC"));
+    EXPECT_TRUE(Cell("sgMedidasEnrolamento", 2, 2).endsWith(" A"));
+    EXPECT_FALSE(Find<QLabel>(screen, "pnRelogio")->text().isEmpty());
+    EXPECT_FALSE(Find<QLabel>(screen, "imgRele1")->pixmap().isNull());
+    // Remembered for the next connection.
+    EXPECT_EQ(window->Settings().connection[0].address, "localhost");
+
+    Click(screen, "bbConectar"); // disconnects
+    EXPECT_FALSE(window->Session().IsConnected());
+    EXPECT_TRUE(Cell("sgMedidas", 1, 1).isEmpty());
+    EXPECT_EQ(Find<QLabel>(screen, "pnNumSerie")->text(), "Não Conectado");
+}
+
+TEST_F(GeneralScreen, RefusesWrongPasswordsAndOtherDevices) {
+    TSimProcess thermal({"--model", "T"});
+    ASSERT_TRUE(thermal.IsReady());
+    Start();
+    EXPECT_FALSE(ConnectTcp(thermal, "JUX"));
+    EXPECT_FALSE(ConnectTcp(thermal, "JUXA"));
+    EXPECT_EQ(prompts.shown.count("error: Senha incorreta"), 2);
+
+    TSimProcess regulator({"--model", "R"});
+    ASSERT_TRUE(regulator.IsReady());
+    EXPECT_FALSE(ConnectTcp(regulator));
+    EXPECT_TRUE(prompts.shown.back().contains("QEL880R")) << prompts.shown.back().toStdString();
+    EXPECT_EQ(window->Session().Family(), 2); // the selector followed the device
+    EXPECT_EQ(window->windowTitle(), "Controle do QEL880-R  1.2.6");
+}
+
+TEST_F(GeneralScreen, SerialConnectionFailures) {
+    TSimProcess silent({"--model", "T", "--fail-register", "2002"});
+    ASSERT_TRUE(silent.IsReady());
+    Start();
+    EXPECT_FALSE(ConnectSerial(silent.RtuPath()));
+    EXPECT_TRUE(prompts.shown.back().startsWith("error: O equipamento não respondeu"));
+
+    TSimProcess newer({"--model", "T", "--min-program", "1.3.0"});
+    ASSERT_TRUE(newer.IsReady());
+    EXPECT_TRUE(ConnectSerial(newer.RtuPath()));
+    EXPECT_TRUE(prompts.shown.back().startsWith("warning: ") && prompts.shown.back().endsWith("1.3.0"));
+}
+
+TEST_F(GeneralScreen, MembraneVariantPollsOnlyItsRtd) {
+    TPtyPair pty;
+    ASSERT_TRUE(pty.IsReady());
+    TModbusPeer peer(pty.DeviceEnd().toLocal8Bit().constData(), 9600, 'N', 1);
+    ASSERT_TRUE(peer.IsReady());
+    peer.SetRegister(2002, 15012);
+    for (int i = 0; i < 4; ++i)
+        peer.SetRegister(1600 + i, static_cast<std::uint16_t>("JUXT"[i]));
+    Start();
+    ASSERT_TRUE(ConnectSerial(pty.ProgramEnd()));
+    EXPECT_TRUE(Find<QWidget>(screen, "BitBtn1")->isVisible());
+    const auto before = peer.Requests().size();
+    screen->Timer1Timer();
+    const auto requests = peer.Requests();
+    ASSERT_EQ(requests.size(), before + 1);
+    EXPECT_EQ(requests.back(), (std::vector<std::uint8_t>{1, 3, 0x01, 0xFE, 0, 2})); // 510, two registers
+}
+
+TEST_F(GeneralScreen, SettingsClockDialogsAndFiles) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    TFramedClient device; // an independent look at the simulated device
+    ASSERT_TRUE(device.Connect(sim.Port()));
+    Start();
+    ASSERT_TRUE(ConnectSerial(sim.RtuPath()));
+    auto reg = [&](std::uint16_t r) { return device.Read({r})->values.at(r); };
+
+    Click(screen, "rgIdioma_2");
+    EXPECT_EQ(reg(1500), 2);
+    Click(screen, "rgFreqOperacao_1");
+    EXPECT_EQ(reg(211), 1);
+
+    Click(screen, "bbAjustarRelogioComputador");
+    EXPECT_EQ(reg(406), QDate::currentDate().year() - 2000);
+    EXPECT_EQ(reg(404), QDate::currentDate().day());
+
+    prompts.dialogs = {[](QDialog& d) {
+        Find<QDateEdit>(&d, "dtpData")->setDate(QDate(2031, 2, 3));
+        Click(&d, "bbOk");
+        return d.result();
+    }};
+    Click(screen, "bbAjustarRelogioManual");
+    EXPECT_EQ(reg(406), 31);
+    EXPECT_EQ(reg(405), 2);
+
+    prompts.dialogs = {[](QDialog& d) {
+        Find<QLineEdit>(&d, "edPort")->setText("5000");
+        Find<QLineEdit>(&d, "edIp")->setText("10.1.2.3");
+        Click(&d, "bbOk");
+        return d.result();
+    }};
+    Click(screen, "bbAlterarIP");
+    EXPECT_EQ(reg(1702), 5000);
+    EXPECT_EQ(reg(1701), 0x0A01);
+    EXPECT_EQ(reg(1700), 0x0203);
+
+    prompts.dialogs = {[](QDialog& d) {
+        auto* box = Find<QLineEdit>(&d, "edSenhaNova");
+        box->setText("AB1");
+        Click(&d, "bbOk"); // refused, the dialog stays
+        box->setText("QELX");
+        Click(&d, "bbOk");
+        return d.result();
+    }};
+    Click(screen, "bbAlterarSenha");
+    EXPECT_TRUE(prompts.shown.contains("error: Senha inválida. Deve ter 4 caracteres apenas com letras."));
+    EXPECT_EQ(reg(1600), 'Q');
+    EXPECT_EQ(reg(1603), 'X');
+
+    const QString file = dir.filePath("thermal.conf");
+    prompts.files = {file};
+    Click(screen, "bbSalvarConf");
+    EXPECT_EQ(prompts.shown.back(), "information: Configuração salva com sucesso");
+    ASSERT_TRUE(QFile::exists(file));
+    ASSERT_EQ(device.Write({{5, 99}})->count, 0);
+    prompts.files = {file};
+    Click(screen, "bbCarregarConf");
+    EXPECT_EQ(prompts.shown.back(), "information: Configuração carregada com sucesso");
+    EXPECT_EQ(reg(5), 80); // back to the saved set point
+    EXPECT_EQ(window->Settings().connection[0].confFile, file.toStdString());
+}
+
+TEST_F(GeneralScreen, RelayNamesAreKept) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    Start();
+    ASSERT_TRUE(ConnectTcp(sim));
+    auto* name = Find<QLineEdit>(screen, "edRele3");
+    QApplication::setActiveWindow(window.get());
+    name->setFocus();
+    ASSERT_TRUE(name->hasFocus());
+    name->setText("Fan 1");
+    QTest::keyClick(name, Qt::Key_Return); // leaves the box, which commits once
+    EXPECT_EQ(window->Settings().relayNames[2], "Fan 1");
+    TProgramMainConf saved;
+    saved.Load(dir.path().toStdString() + "/");
+    EXPECT_EQ(saved.relayNames[2], "Fan 1");
+}
+
+TEST_F(GeneralScreen, FamilySwitchWhileConnectedDisconnects) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    Start();
+    ASSERT_TRUE(ConnectTcp(sim));
+    Click(window.get(), "rgTipoEquip_1");
+    EXPECT_FALSE(window->Session().IsConnected());
+    EXPECT_EQ(window->Session().Family(), 1);
+}
+
+} // namespace

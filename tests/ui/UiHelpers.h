@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// The child of `root` with this object name; fails the test when there is none.
+template <typename T> T* Find(const QWidget* root, const QString& name) {
+    T* widget = root->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
+    return widget;
+}
+
+inline void Click(const QWidget* root, const QString& name) {
+    if (auto* button = Find<QAbstractButton>(root, name))
+        button->click();
+}
