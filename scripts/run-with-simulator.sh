@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
-# Builds everything, starts the device simulator (thermal monitor) and shows how to reach it.
+# Builds everything, starts the device simulator as a thermal monitor, shows how to reach it and
+# starts the program; the simulator stops when the program exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release
 
-bin=./build/release/tools
+bin=./build/release
 link="${TMPDIR:-/tmp}/qel880-sim-rtu"
-"$bin/sim/qel880-sim" --model T --tcp 43101 --rtu-link "$link" &
+"$bin/tools/sim/qel880-sim" --model T --tcp 43101 --rtu-link "$link" &
 sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null || true' EXIT
 sleep 1
-echo
-echo "Simulator (thermal monitor) running: TCP 127.0.0.1:43101, serial $link, password JUXT"
-echo "Identified over TCP:"
-"$bin/ctl/qel880ctl" --tcp localhost:43101 identify
-echo
-echo "The windowed program is not built yet; try qel880ctl, for example:"
-echo "  $bin/ctl/qel880ctl --serial $link read 501 21"
-echo "Press Ctrl+C to stop the simulator."
-wait $sim
+cat <<INFO
+
+Simulated thermal monitor (QEL880-T) running:
+  network: "Conectar IP", then "localhost" (or 127.0.0.1) port 43101
+  serial:  "Conectar Serial", then type the port $link (9600 baud, 8N1, address 1)
+  password: JUXT
+
+INFO
+"$bin/src/qel880"
