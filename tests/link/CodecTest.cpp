@@ -55,7 +55,7 @@ TEST(RtuFrame, ReadReplyValidation) {
     EXPECT_EQ(*values, (std::vector<std::uint16_t>{0x000A, 0x0102}));
 
     Bytes badCrc = withCrc;
-    badCrc.back() ^= 0xFF;
+    badCrc[badCrc.size() - 1] ^= 0xFF;
     Bytes longer = withCrc;
     longer.push_back(0);
     Bytes shorter(withCrc.begin(), withCrc.end() - 1);
