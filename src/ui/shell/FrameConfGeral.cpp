@@ -514,14 +514,18 @@ bool TFrameConfGeral::Login() {
     return true;
 }
 
-bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLineSettings& line,
-                                    bool comPort) {
-    SetBusy(true);
-    notification_->ShowAt(Corner(70, 120), 400, Text(Connecting));
+void TFrameConfGeral::ForgetLastDevice() {
     // A failed read must not leave the last device's password or signature to be checked.
     for (int reg = 1600; reg <= 1603; ++reg)
         session_.StoreRegister(reg, 0);
     session_.StoreRegister(DeviceIdentity::kSignatureRegister, 0);
+}
+
+bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLineSettings& line,
+                                    bool comPort) {
+    SetBusy(true);
+    notification_->ShowAt(Corner(70, 120), 400, Text(Connecting));
+    ForgetLastDevice();
     session_.SetSlaveAddress(static_cast<std::uint8_t>(address));
     session_.SetFamily(kThermal);
     bool ok = false;
@@ -566,9 +570,7 @@ bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLin
 bool TFrameConfGeral::ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port) {
     SetBusy(true);
     notification_->ShowAt(Corner(70, 120), 600, Text(Connecting) + "  (0s (max 20s))");
-    for (int reg = 1600; reg <= 1603; ++reg)
-        session_.StoreRegister(reg, 0);
-    session_.StoreRegister(DeviceIdentity::kSignatureRegister, 0);
+    ForgetLastDevice();
     session_.SetFamily(kThermal);
     bool ok = false;
     if (session_.OpenTcp(deviceIp, pcIp, static_cast<std::uint16_t>(port))) {
@@ -639,22 +641,30 @@ void TFrameConfGeral::bbAjustarRelogioComputadorClick() {
         prompts_.Error(this, Text(ErrorSending));
 }
 
-void TFrameConfGeral::bbSalvarConfClick() {
+QString TFrameConfGeral::ChooseConfFile(bool save) {
+    // The image must equal the device: a save writes it, a load sends only what differs.
     if (!session_.IsConnected())
-        return;
+        return {};
     if (!RefreshConfiguration(session_)) {
         prompts_.Error(this, Text(ErrorReadingConf));
-        return;
+        return {};
     }
     TConnectionSettings& c = settings_.connection[kThermal];
     const QString last = QString::fromStdString(c.confFile);
-    const QString file =
-        prompts_.SaveFileName(this, {Text(SaveTitle), Text(ConfFilter), "conf",
-                                     last.isEmpty() ? QString() : QFileInfo(last).absolutePath()});
+    const TFileDialogSpec spec{Text(save ? SaveTitle : LoadTitle), Text(ConfFilter), "conf",
+                               last.isEmpty() ? QString() : QFileInfo(last).absolutePath()};
+    const QString file = save ? prompts_.SaveFileName(this, spec) : prompts_.OpenFileName(this, spec);
+    if (!file.isEmpty()) {
+        c.confFile = file.toStdString();
+        settings_.Save();
+    }
+    return file;
+}
+
+void TFrameConfGeral::bbSalvarConfClick() {
+    const QString file = ChooseConfFile(true);
     if (file.isEmpty())
         return;
-    c.confFile = file.toStdString();
-    settings_.Save();
     if (ConfFile::SaveConfFile(session_, file.toStdString()))
         prompts_.Information(this, Text(SavedOk));
     else
@@ -662,22 +672,10 @@ void TFrameConfGeral::bbSalvarConfClick() {
 }
 
 void TFrameConfGeral::bbCarregarConfClick() {
-    if (!session_.IsConnected())
-        return;
-    if (!RefreshConfiguration(session_)) {
-        prompts_.Error(this, Text(ErrorReadingConf));
-        return;
-    }
-    TConnectionSettings& c = settings_.connection[kThermal];
-    const QString last = QString::fromStdString(c.confFile);
-    const QString file =
-        prompts_.OpenFileName(this, {Text(LoadTitle), Text(ConfFilter), "conf",
-                                     last.isEmpty() ? QString() : QFileInfo(last).absolutePath()});
+    const QString file = ChooseConfFile(false);
     if (file.isEmpty())
         return;
     notification_->ShowAt(Corner(70, 120), 500, Text(LoadingConf));
-    c.confFile = file.toStdString();
-    settings_.Save();
     int errorRegister = 0;
     const bool loaded = ConfFile::LoadConfFile(session_, file.toStdString(), errorRegister);
     notification_->hide();

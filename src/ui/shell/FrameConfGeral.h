@@ -51,6 +51,8 @@ private:
     QWidget* BuildRelays();
     void bbConectarClick(bool usb);
     void bbConectarIPClick();
+    QString ChooseConfFile(bool save);
+    void ForgetLastDevice();
     void bbSalvarConfClick();
     void bbCarregarConfClick();
     void bbAjustarRelogioComputadorClick();
