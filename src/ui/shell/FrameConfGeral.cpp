@@ -163,7 +163,7 @@ void TFrameConfGeral::Build() {
     layout->addLayout(groups, 4, 0, 1, 2);
 
     sgMedidas_ = Grid("sgMedidas", 7, 3, {40, 100, 100}, background_);
-    sgMedidasEnrolamento_ = Grid("sgMedidasEnrolamento", 4, 4, {40, 90, 90, 90}, background_);
+    sgMedidasEnrolamento_ = Grid("sgMedidasEnrolamento", 4, 4, {56, 90, 90, 90}, background_);
     for (int n = 1; n <= 6; ++n)
         SetCell(sgMedidas_, n, 0, QString::number(n));
     for (int k = 1; k <= 3; ++k)
