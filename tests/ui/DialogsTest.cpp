@@ -7,6 +7,7 @@
 #include "ui/shell/FormEntraIP.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -114,6 +115,15 @@ TEST_F(Dialogs, SavedDeviceList) {
     file.Load();
     ASSERT_EQ(file.Devices().size(), 2u);
     EXPECT_EQ(TDeviceList::FormatLine(file.Devices()[1]), "Sub 2;10.0.0.2;;localhost;;");
+
+    // Dragging "Sub 2" above "-Novo Equipamento-" makes it the first saved entry; the new-device item stays first.
+    list->setCurrentRow(2);
+    list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->item(0)->text(), "-Novo Equipamento-");
+    EXPECT_EQ(list->item(1)->text(), "Sub 2");
+    file.Load();
+    EXPECT_EQ(file.Devices()[0].name, "Sub 2");
 }
 
 TEST(DeviceList, LinesAndMoves) {
