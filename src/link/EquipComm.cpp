@@ -70,7 +70,6 @@ double TEquipComm::Wait(double waitSeconds) {
 
 bool TEquipComm::OpenSerial(const QString& portName, const TLineSettings& settings, bool comPortConnection) {
     Close();
-    serialPortName_ = portName;
     rtu_->SetAddress(slaveAddress_);
     rtu_->SetBanked(Family() == kBankedFamily);
     const bool opened = rtu_->Open(portName, settings);
@@ -87,8 +86,6 @@ bool TEquipComm::OpenTcp(const QString& deviceIp, const QString& localIp, std::u
         tcp_ = false;
         return false;
     }
-    deviceIp_ = deviceIp.trimmed();
-    devicePort_ = port;
     return true;
 }
 

@@ -39,9 +39,6 @@ public:
     void SetSlaveAddress(std::uint8_t address) { slaveAddress_ = address; }
     int Family() const { return image_.Family(); }
     void SetFamily(int family) { image_.SetFamily(family); }
-    const QString& SerialPortName() const { return serialPortName_; }
-    const QString& DeviceIp() const { return deviceIp_; }
-    std::uint16_t DevicePort() const { return devicePort_; }
 
     // Connection management; every open first closes the previous link and empties the queues.
     bool OpenSerial(const QString& portName, const TLineSettings& settings, bool comPortConnection);
@@ -91,7 +88,4 @@ private:
     bool serialPortFlag_ = false;
     bool networkPortFlag_ = false;
     std::uint8_t slaveAddress_ = 1;
-    QString serialPortName_;
-    QString deviceIp_;
-    std::uint16_t devicePort_ = 0;
 };

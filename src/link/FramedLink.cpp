@@ -106,7 +106,6 @@ void TFramedLink::ProcessBody(std::span<const std::uint8_t> body) {
     const auto parsed = FramedFrame::ParseBody(body);
     if (!parsed)
         return;
-    lastSequence_ = parsed->sequence;
     if (parsed->sequence == expectedSequence_) {
         replyItemCount_ = parsed->itemCount;
         replied_ = true;

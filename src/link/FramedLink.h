@@ -37,7 +37,6 @@ public:
 
     std::uint32_t TransactionCounter() const { return counter_; }
     void SetTransactionCounter(std::uint32_t counter) { counter_ = counter; }
-    std::uint16_t LastSequence() const { return lastSequence_; }
 
 signals:
     void stateChanged();
@@ -59,7 +58,6 @@ private:
     bool pending_ = false;
     bool replied_ = false;
     std::uint16_t expectedSequence_ = 0;
-    std::uint16_t lastSequence_ = 0;
     std::uint16_t replyItemCount_ = 0;
     QEventLoop* waitLoop_ = nullptr;
 };
