@@ -11,8 +11,8 @@ bool TScriptedPrompts::Question(QWidget*, const QString& text) {
     return answer;
 }
 
-QString TScriptedPrompts::SaveFileName(QWidget*, const TFileDialogSpec& spec) {
-    shown << "save: " + spec.title;
+QString TScriptedPrompts::SaveFileName(QWidget*, const TFileDialogRequest& request) {
+    shown << "save: " + request.title;
     if (files.empty())
         return {};
     const QString file = files.front();
@@ -20,8 +20,8 @@ QString TScriptedPrompts::SaveFileName(QWidget*, const TFileDialogSpec& spec) {
     return file;
 }
 
-QString TScriptedPrompts::OpenFileName(QWidget*, const TFileDialogSpec& spec) {
-    shown << "open: " + spec.title;
+QString TScriptedPrompts::OpenFileName(QWidget*, const TFileDialogRequest& request) {
+    shown << "open: " + request.title;
     if (files.empty())
         return {};
     const QString file = files.front();

@@ -16,8 +16,8 @@ public:
     void Information(QWidget*, const QString& text) override { shown << "information: " + text; }
     void Warning(QWidget*, const QString& text) override { shown << "warning: " + text; }
     bool Question(QWidget*, const QString& text) override;
-    QString SaveFileName(QWidget*, const TFileDialogSpec& spec) override;
-    QString OpenFileName(QWidget*, const TFileDialogSpec& spec) override;
+    QString SaveFileName(QWidget*, const TFileDialogRequest& request) override;
+    QString OpenFileName(QWidget*, const TFileDialogRequest& request) override;
     // Runs the next dialog script; a dialog nobody scripted is cancelled.
     int Exec(QDialog& dialog) override;
 

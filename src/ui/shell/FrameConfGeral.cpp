@@ -651,9 +651,9 @@ QString TFrameConfGeral::ChooseConfFile(bool save) {
     }
     TConnectionSettings& c = settings_.connection[kThermal];
     const QString last = QString::fromStdString(c.confFile);
-    const TFileDialogSpec spec{Text(save ? SaveTitle : LoadTitle), Text(ConfFilter), "conf",
-                               last.isEmpty() ? QString() : QFileInfo(last).absolutePath()};
-    const QString file = save ? prompts_.SaveFileName(this, spec) : prompts_.OpenFileName(this, spec);
+    const TFileDialogRequest request{Text(save ? SaveTitle : LoadTitle), Text(ConfFilter), "conf",
+                                     last.isEmpty() ? QString() : QFileInfo(last).absolutePath()};
+    const QString file = save ? prompts_.SaveFileName(this, request) : prompts_.OpenFileName(this, request);
     if (!file.isEmpty()) {
         c.confFile = file.toStdString();
         settings_.Save();

@@ -12,9 +12,9 @@ QString QtFilter(const QString& filter) {
     return filter.section('|', 0, 0);
 }
 
-QFileDialog* MakeFileDialog(QWidget* parent, const TFileDialogSpec& spec) {
-    auto* dialog = new QFileDialog(parent, spec.title, spec.directory, QtFilter(spec.filter));
-    dialog->setDefaultSuffix(spec.defaultSuffix);
+QFileDialog* MakeFileDialog(QWidget* parent, const TFileDialogRequest& request) {
+    auto* dialog = new QFileDialog(parent, request.title, request.directory, QtFilter(request.filter));
+    dialog->setDefaultSuffix(request.defaultSuffix);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     return dialog;
 }
@@ -50,15 +50,15 @@ bool TQtUserPrompts::Question(QWidget* parent, const QString& text) {
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString TQtUserPrompts::SaveFileName(QWidget* parent, const TFileDialogSpec& spec) {
-    QFileDialog* dialog = MakeFileDialog(parent, spec);
+QString TQtUserPrompts::SaveFileName(QWidget* parent, const TFileDialogRequest& request) {
+    QFileDialog* dialog = MakeFileDialog(parent, request);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     return Run(dialog);
 }
 
-QString TQtUserPrompts::OpenFileName(QWidget* parent, const TFileDialogSpec& spec) {
-    QFileDialog* dialog = MakeFileDialog(parent, spec);
+QString TQtUserPrompts::OpenFileName(QWidget* parent, const TFileDialogRequest& request) {
+    QFileDialog* dialog = MakeFileDialog(parent, request);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     return Run(dialog);

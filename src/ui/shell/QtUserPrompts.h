@@ -9,7 +9,7 @@ public:
     void Information(QWidget* parent, const QString& text) override;
     void Warning(QWidget* parent, const QString& text) override;
     bool Question(QWidget* parent, const QString& text) override;
-    QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec) override;
-    QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec) override;
+    QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) override;
+    QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) override;
     int Exec(QDialog& dialog) override;
 };

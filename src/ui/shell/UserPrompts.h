@@ -6,7 +6,7 @@ class QDialog;
 class QWidget;
 
 // A file dialog as a screen asks for it; the filter is in the "Text (*.ext)|*.ext" form.
-struct TFileDialogSpec {
+struct TFileDialogRequest {
     QString title;
     QString filter;
     QString defaultSuffix;
@@ -25,8 +25,8 @@ public:
     // Yes / No with a warning icon; true for Yes.
     virtual bool Question(QWidget* parent, const QString& text) = 0;
     // Empty when cancelled.
-    virtual QString SaveFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
-    virtual QString OpenFileName(QWidget* parent, const TFileDialogSpec& spec) = 0;
+    virtual QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
+    virtual QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
     // Shows a modal dialog and returns its result code.
     virtual int Exec(QDialog& dialog) = 0;
 };
