@@ -521,6 +521,34 @@ void TFrameConfGeral::ForgetLastDevice() {
     session_.StoreRegister(DeviceIdentity::kSignatureRegister, 0);
 }
 
+bool TFrameConfGeral::ReadIdentityAndLogin() {
+    // Whether 1704 can be read tells whether the device has the network ports (queued: always).
+    session_.SetNetworkPortFlag(session_.ReadRegisters(1704, 1, true));
+    session_.ReadRegisters(1500, 1, true);
+    session_.ReadRegisters(1600, 4, true);
+    if (!membrane_) {
+        session_.ReadRegisters(201, 1, true);
+        session_.ReadRegisters(211, 1, true);
+    }
+    session_.ReadRegisters(2000, 1, true);
+    session_.ReadRegisters(2501, 2, true);
+    session_.ReadRegisters(2001, 1, true);
+    if (!membrane_) {
+        for (auto [first, count] :
+             {std::pair{401, 6}, {501, 21}, {601, 10}, {1003, 1}, {1020, 1}, {1021, 1}, {101, 8}})
+            session_.ReadRegisters(first, count, true);
+    }
+    session_.FlushReads();
+    notification_->hide();
+    return Login();
+}
+
+void TFrameConfGeral::Abandon(int message) {
+    session_.Close();
+    notification_->hide();
+    prompts_.Error(this, Text(message));
+}
+
 bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLineSettings& line,
                                     bool comPort) {
     SetBusy(true);
@@ -530,35 +558,15 @@ bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLin
     session_.SetFamily(kThermal);
     bool ok = false;
     if (!session_.OpenSerial(port, line, comPort)) {
-        notification_->hide();
-        prompts_.Error(this, Text(AccessError));
+        Abandon(AccessError);
     } else {
         notification_->SetText(Text(ConnectingMore));
         if (!session_.ReadRegisters(DeviceIdentity::kSignatureRegister, 1)) {
-            session_.Close();
-            notification_->hide();
-            prompts_.Error(this, Text(NoSignature));
+            Abandon(NoSignature);
         } else if (!CheckSignature(true)) {
             notification_->hide();
         } else {
-            session_.SetNetworkPortFlag(session_.ReadRegisters(1704, 1, true));
-            session_.ReadRegisters(1500, 1, true);
-            session_.ReadRegisters(1600, 4, true);
-            if (!membrane_) {
-                session_.ReadRegisters(201, 1, true);
-                session_.ReadRegisters(211, 1, true);
-            }
-            session_.ReadRegisters(2000, 1, true);
-            session_.ReadRegisters(2501, 2, true);
-            session_.ReadRegisters(2001, 1, true);
-            if (!membrane_) {
-                for (auto [first, count] :
-                     {std::pair{401, 6}, {501, 21}, {601, 10}, {1003, 1}, {1020, 1}, {1021, 1}, {101, 8}})
-                    session_.ReadRegisters(first, count, true);
-            }
-            session_.FlushReads();
-            notification_->hide();
-            ok = Login();
+            ok = ReadIdentityAndLogin();
         }
     }
     notification_->hide();
@@ -591,41 +599,17 @@ bool TFrameConfGeral::ConnectNetwork(const QString& deviceIp, const QString& pcI
             loop.exec();
     }
     if (!session_.IsConnected()) {
-        session_.Close(); // a connection still pending must not complete later
-        notification_->hide();
-        prompts_.Error(this, Text(AccessError));
+        Abandon(AccessError); // a connection still pending must not complete later
     } else {
         notification_->SetText(Text(ConnectingMore));
         if (!session_.ReadRegisters(1500, 1)) {
-            session_.Close();
-            notification_->hide();
-            prompts_.Error(this, Text(NotAnswering));
+            Abandon(NotAnswering);
         } else if (!session_.ReadRegisters(DeviceIdentity::kSignatureRegister, 1)) {
-            session_.Close();
-            notification_->hide();
-            prompts_.Error(this, Text(NoSignature));
+            Abandon(NoSignature);
         } else if (!CheckSignature(false)) {
             notification_->hide();
         } else {
-            session_.SetNetworkPortFlag(session_.ReadRegisters(1704, 1, true));
-            for (auto [first, count] : {std::pair{1500, 1},
-                                        {1600, 4},
-                                        {201, 1},
-                                        {211, 1},
-                                        {2000, 1},
-                                        {2501, 2},
-                                        {2001, 1},
-                                        {401, 6},
-                                        {501, 21},
-                                        {601, 10},
-                                        {1003, 1},
-                                        {1020, 1},
-                                        {1021, 1},
-                                        {101, 8}})
-                session_.ReadRegisters(first, count, true);
-            session_.FlushReads();
-            notification_->hide();
-            ok = Login();
+            ok = ReadIdentityAndLogin();
         }
     }
     notification_->hide();

@@ -58,6 +58,9 @@ private:
     void bbAjustarRelogioComputadorClick();
     bool CheckSignature(bool serial);
     bool Login();
+    bool ReadIdentityAndLogin();
+    // Closes the link, removes the notification and shows the message.
+    void Abandon(int message);
     void SetConnectButtons();
     void ClearReadings();
     void SetBusy(bool busy);
