@@ -12,6 +12,14 @@ void Add(std::vector<TConfKey>& keys, const char* section, const std::string& ke
     keys.push_back({section, key, K::Value, reg, fallback, error < 0 ? reg : error});
 }
 
+// Tap position input: the regulator and the position indicator share 701..706.
+void AddTapKeys(std::vector<TConfKey>& keys, const char* section) {
+    const std::pair<const char*, int> tap[] = {{"ResPorPosicao", 100}, {"NumPos", 33},   {"ModoIndicacao", 0},
+                                               {"PosNeutra", 1},       {"PosMinima", 1}, {"PosMaxima", 50}};
+    for (int i = 0; i < 6; ++i)
+        Add(keys, section, tap[i].first, 701 + i, tap[i].second);
+}
+
 } // namespace
 
 std::vector<TConfKey> ThermalConfSchema() {
@@ -127,12 +135,8 @@ std::vector<TConfKey> RegulatorConfSchema() {
 std::vector<TConfKey> PositionIndicatorConfSchema() {
     std::vector<TConfKey> keys;
     AddGeneralKeys(keys, false);
-    const std::tuple<const char*, int, int> indicator[] = {
-        {"ResPorPosicao", 701, 100}, {"NumPos", 702, 33},    {"ModoIndicacao", 703, 0}, {"PosNeutra", 704, 1},
-        {"PosMinima", 705, 1},       {"PosMaxima", 706, 50}, {"ModoLeitura", 707, 0},
-    };
-    for (const auto& [key, reg, fallback] : indicator)
-        Add(keys, "ConfQEL880C", key, reg, fallback);
+    AddTapKeys(keys, "ConfQEL880C");
+    Add(keys, "ConfQEL880C", "ModoLeitura", 707, 0);
     Add(keys, "ConfSaida", "EscalaSaida", 301, 4);
     Add(keys, "ConfSaida", "FundoEscalaCorrente", 303, 100);
     AddSerialKeys(keys, 3);
