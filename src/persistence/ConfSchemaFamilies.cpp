@@ -20,6 +20,16 @@ void AddTapKeys(std::vector<TConfKey>& keys, const char* section) {
         Add(keys, section, tap[i].first, 701 + i, tap[i].second);
 }
 
+// The analog outputs of the thermal monitor and the regulator; only the regulator has a current scale.
+void AddOutputKeys(std::vector<TConfKey>& keys, bool currentScale) {
+    Add(keys, "ConfSaida", "EscalaSaida", 301, 4);
+    Add(keys, "ConfSaida", "FundoEscala", 302, 150);
+    if (currentScale)
+        Add(keys, "ConfSaida", "FundoEscalaCorrente", 303, 100);
+    for (int k = 1; k <= 4; ++k)
+        Add(keys, "ConfSaida", "SaidaCanalAssociado" + std::to_string(k), 309 + k, k - 1, 310);
+}
+
 } // namespace
 
 std::vector<TConfKey> ThermalConfSchema() {
@@ -61,10 +71,7 @@ std::vector<TConfKey> ThermalConfSchema() {
     }
     Add(keys, "ConfCalc", "ConstTempo", 209, 30);
     Add(keys, "ConfCalc", "ConstM", 210, 8);
-    Add(keys, "ConfSaida", "EscalaSaida", 301, 4);
-    Add(keys, "ConfSaida", "FundoEscala", 302, 150);
-    for (int k = 1; k <= 4; ++k)
-        Add(keys, "ConfSaida", "SaidaCanalAssociado" + std::to_string(k), 309 + k, k - 1, 310);
+    AddOutputKeys(keys, false);
     AddSerialKeys(keys, 3);
     return keys;
 }
@@ -112,22 +119,16 @@ std::vector<TConfKey> RegulatorConfSchema() {
     for (int i = 0; i < 5; ++i)
         Add(keys, "ConfLDC", ldc[i].first, 201 + i, ldc[i].second);
     const std::tuple<const char*, int, int> regulator[] = {
-        {"DefasagemMontagem", 401, 0},  {"CircuitoMedicao", 402, 0},
-        {"RelacaoTP", 403, 100},        {"RelacaoTC", 404, 100},
-        {"CorrenteNominal", 405, 50},   {"AlarmeSubTensao", 501, 50},
+        {"DefasagemMontagem", 401, 0},  {"CircuitoMedicao", 402, 0},       {"RelacaoTP", 403, 100},
+        {"RelacaoTC", 404, 100},        {"CorrenteNominal", 405, 50},      {"AlarmeSubTensao", 501, 50},
         {"AlarmeSobreTensao", 502, 50}, {"AlarmeSobreCorrente", 503, 150},
-        {"ResPorPosicao", 701, 100},    {"NumPos", 702, 33},
-        {"ModoIndicacao", 703, 0},      {"PosNeutra", 704, 1},
-        {"PosMinima", 705, 1},          {"PosMaxima", 706, 50},
-        {"DesligaMedida", 707, 0},      {"TempoPulso", 708, 1},
     };
     for (const auto& [key, reg, fallback] : regulator)
         Add(keys, "ConfQEL880R", key, reg, fallback);
-    Add(keys, "ConfSaida", "EscalaSaida", 301, 4);
-    Add(keys, "ConfSaida", "FundoEscala", 302, 150);
-    Add(keys, "ConfSaida", "FundoEscalaCorrente", 303, 100);
-    for (int k = 1; k <= 4; ++k)
-        Add(keys, "ConfSaida", "SaidaCanalAssociado" + std::to_string(k), 309 + k, k - 1, 310);
+    AddTapKeys(keys, "ConfQEL880R");
+    Add(keys, "ConfQEL880R", "DesligaMedida", 707, 0);
+    Add(keys, "ConfQEL880R", "TempoPulso", 708, 1);
+    AddOutputKeys(keys, true);
     AddSerialKeys(keys, 3);
     return keys;
 }
