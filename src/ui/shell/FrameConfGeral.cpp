@@ -90,6 +90,12 @@ void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
     grid->item(row, column)->setText(text);
 }
 
+// The screen refills every second: restyling an unchanged widget would repolish it each time.
+void SetStyle(QWidget* widget, const QString& style) {
+    if (widget->styleSheet() != style)
+        widget->setStyleSheet(style);
+}
+
 } // namespace
 
 TFrameConfGeral::TFrameConfGeral(TEquipComm& session, TProgramMainConf& settings, TUserPrompts& prompts,
@@ -318,15 +324,15 @@ void TFrameConfGeral::ClearReadings() {
         for (int c = 1; c < 4; ++c)
             SetCell(sgMedidasEnrolamento_, r, c, {});
     for (std::size_t i = 0; i < 10; ++i) {
-        spRele_[i]->setStyleSheet("background: black; border-radius: 8px;");
+        SetStyle(spRele_[i], "background: black; border-radius: 8px;");
         imgRele_[i]->clear();
         releShown_[i] = false;
     }
     pnRelogio_->clear();
     pnNumSerie_->setText(Text(NotConnected));
-    pnNumSerie_->setStyleSheet("background: #808080; color: white;");
+    SetStyle(pnNumSerie_, "background: #808080; color: white;");
     pnVersaoFirmware_->clear();
-    pnVersaoFirmware_->setStyleSheet("background: #808080;");
+    SetStyle(pnVersaoFirmware_, "background: #808080;");
 }
 
 void TFrameConfGeral::FillControls() {
@@ -362,8 +368,8 @@ void TFrameConfGeral::FillControls() {
             continue; // a picture is replaced only when it changes
         releShown_[i] = true;
         releShownClosed_[i] = closed;
-        spRele_[i]->setStyleSheet(closed ? "background: red; border-radius: 8px;"
-                                         : "background: black; border-radius: 8px;");
+        SetStyle(spRele_[i],
+                 closed ? "background: red; border-radius: 8px;" : "background: black; border-radius: 8px;");
         imgRele_[i]->setPixmap(
             QIcon(closed ? ":/assets/relay_closed.svg" : ":/assets/relay_open.svg").pixmap(32, 32));
     }
@@ -371,10 +377,10 @@ void TFrameConfGeral::FillControls() {
     pnRelogio_->setText(QString::asprintf("%.2d/%.2d/20%.2d %.2d:%.2d:%.2d", language_ == 1 ? month : day,
                                           language_ == 1 ? day : month, v(406), v(401), v(402), v(403)));
     pnNumSerie_->setText(Text(SerialNumber) + QString::number(session_.Image().SerialNumber()));
-    pnNumSerie_->setStyleSheet("background: #C0DCC0; color: black;");
+    SetStyle(pnNumSerie_, "background: #C0DCC0; color: black;");
     pnVersaoFirmware_->setText(Text(FirmwareVersion) +
                                QString::fromStdString(DeviceIdentity::PackedVersionText(v(2000))));
-    pnVersaoFirmware_->setStyleSheet({});
+    SetStyle(pnVersaoFirmware_, QString());
     filling_ = false;
 }
 
@@ -485,6 +491,7 @@ bool TFrameConfGeral::CheckSignature(bool serial) {
     if (family == kThermal && (serial || signature != DeviceIdentity::kMembraneSignature))
         return true;
     session_.Close();
+    notification_->hide();
     if (family && *family != kThermal) {
         prompts_.Error(this, Text(SignatureOf).arg(kSignatureModels[*family]));
         emit familySwitchRequested(*family);
@@ -549,6 +556,26 @@ void TFrameConfGeral::Abandon(int message) {
     prompts_.Error(this, Text(message));
 }
 
+bool TFrameConfGeral::IdentifyAndLogin(bool serial) {
+    notification_->SetText(Text(ConnectingMore));
+    if (!serial && !session_.ReadRegisters(1500, 1)) {
+        Abandon(NotAnswering);
+        return false;
+    }
+    if (!session_.ReadRegisters(DeviceIdentity::kSignatureRegister, 1)) {
+        Abandon(NoSignature);
+        return false;
+    }
+    return CheckSignature(serial) && ReadIdentityAndLogin();
+}
+
+bool TFrameConfGeral::EndConnecting(bool connected) {
+    notification_->hide();
+    SetBusy(false);
+    FillControls();
+    return connected;
+}
+
 bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLineSettings& line,
                                     bool comPort) {
     SetBusy(true);
@@ -556,23 +583,11 @@ bool TFrameConfGeral::ConnectSerial(const QString& port, int address, const TLin
     ForgetLastDevice();
     session_.SetSlaveAddress(static_cast<std::uint8_t>(address));
     session_.SetFamily(kThermal);
-    bool ok = false;
     if (!session_.OpenSerial(port, line, comPort)) {
         Abandon(AccessError);
-    } else {
-        notification_->SetText(Text(ConnectingMore));
-        if (!session_.ReadRegisters(DeviceIdentity::kSignatureRegister, 1)) {
-            Abandon(NoSignature);
-        } else if (!CheckSignature(true)) {
-            notification_->hide();
-        } else {
-            ok = ReadIdentityAndLogin();
-        }
+        return EndConnecting(false);
     }
-    notification_->hide();
-    SetBusy(false);
-    FillControls();
-    return ok;
+    return EndConnecting(IdentifyAndLogin(true));
 }
 
 bool TFrameConfGeral::ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port) {
@@ -580,7 +595,6 @@ bool TFrameConfGeral::ConnectNetwork(const QString& deviceIp, const QString& pcI
     notification_->ShowAt(Corner(70, 120), 600, Text(Connecting) + "  (0s (max 20s))");
     ForgetLastDevice();
     session_.SetFamily(kThermal);
-    bool ok = false;
     if (session_.OpenTcp(deviceIp, pcIp, static_cast<std::uint16_t>(port))) {
         // Wait for the connection, showing the seconds; a refused attempt ends the wait at once.
         QElapsedTimer elapsed;
@@ -600,22 +614,9 @@ bool TFrameConfGeral::ConnectNetwork(const QString& deviceIp, const QString& pcI
     }
     if (!session_.IsConnected()) {
         Abandon(AccessError); // a connection still pending must not complete later
-    } else {
-        notification_->SetText(Text(ConnectingMore));
-        if (!session_.ReadRegisters(1500, 1)) {
-            Abandon(NotAnswering);
-        } else if (!session_.ReadRegisters(DeviceIdentity::kSignatureRegister, 1)) {
-            Abandon(NoSignature);
-        } else if (!CheckSignature(false)) {
-            notification_->hide();
-        } else {
-            ok = ReadIdentityAndLogin();
-        }
+        return EndConnecting(false);
     }
-    notification_->hide();
-    SetBusy(false);
-    FillControls();
-    return ok;
+    return EndConnecting(IdentifyAndLogin(false));
 }
 
 void TFrameConfGeral::bbAjustarRelogioComputadorClick() {

@@ -59,6 +59,9 @@ private:
     bool CheckSignature(bool serial);
     bool Login();
     bool ReadIdentityAndLogin();
+    // Signature, identity reads and login once the link is open.
+    bool IdentifyAndLogin(bool serial);
+    bool EndConnecting(bool connected);
     // Closes the link, removes the notification and shows the message.
     void Abandon(int message);
     void SetConnectButtons();
