@@ -1,18 +1,23 @@
 // Link transaction costs against real peers, printed as a table:
 //   RTU ReadRegisters of 100 registers against a libmodbus slave on a socat pty pair, at once and
 //   with the reply held back as long as a real line takes;
-//   framed FlushReads of the 38-register measurement batch against a loopback server in its own thread.
+//   framed FlushReads of the 38-register measurement batch against a loopback server in its own thread;
+//   the thermal refresh and save of a configuration file over the same server.
 #include "FramedPeer.h"
 #include "ModbusPeer.h"
 #include "PtyPair.h"
 
 #include "link/EquipComm.h"
+#include "persistence/ConfFile.h"
+#include "persistence/ConfRefresh.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -67,29 +72,46 @@ TResult BenchRtu(const char* name, int replyDelayMs, int runs) {
     return Measure(name, runs, [&] { return session.ReadRegisters(1, 100); });
 }
 
-TResult BenchFramed() {
-    // The server runs in a thread of its own so that its work is not counted as the program's.
-    std::uint16_t port = 0;
-    QEventLoop* serverLoop = nullptr;
-    bool ready = false;
-    QThread* server = QThread::create([&] {
-        TFramedPeer peer;
-        QEventLoop loop;
-        port = peer.Port();
-        serverLoop = &loop;
-        ready = true;
-        loop.exec();
-    });
-    server->start();
-    while (!ready)
-        QThread::msleep(1);
+// The framed peer runs in a thread of its own so that its work is not counted as the program's.
+class TPeerThread {
+public:
+    TPeerThread() {
+        thread_ = QThread::create([this] {
+            TFramedPeer peer;
+            QEventLoop loop;
+            port_ = peer.Port();
+            loop_ = &loop;
+            ready_ = true;
+            loop.exec();
+        });
+        thread_->start();
+        while (!ready_)
+            QThread::msleep(1);
+    }
+    ~TPeerThread() {
+        QMetaObject::invokeMethod(loop_, "quit", Qt::QueuedConnection);
+        thread_->wait();
+        delete thread_;
+    }
+    bool Connect(TEquipComm& session) const {
+        session.OpenTcp("127.0.0.1", "", port_);
+        while (session.IsConnecting())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return session.IsConnected();
+    }
 
+private:
+    QThread* thread_ = nullptr;
+    QEventLoop* loop_ = nullptr;
+    std::atomic<std::uint16_t> port_ = 0;
+    std::atomic<bool> ready_ = false;
+};
+
+TResult BenchFramed() {
+    TPeerThread peer;
     TEquipComm session;
-    session.OpenTcp("127.0.0.1", "", port);
-    while (session.IsConnecting())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     TResult result{"framed FlushReads, 38-register batch", 0};
-    if (session.IsConnected()) {
+    if (peer.Connect(session)) {
         result = Measure(result.name, 2000, [&] {
             session.ReadRegisters(1500, 1, true);
             session.ReadRegisters(401, 6, true);
@@ -99,9 +121,22 @@ TResult BenchFramed() {
         });
     }
     session.Close();
-    QMetaObject::invokeMethod(serverLoop, "quit", Qt::QueuedConnection);
-    server->wait();
-    delete server;
+    return result;
+}
+
+TResult BenchFramedSave() {
+    TPeerThread peer;
+    TEquipComm session;
+    session.SetNetworkPortFlag(true);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("bench.conf").toStdString();
+    TResult result{"framed thermal refresh + save", 0};
+    if (peer.Connect(session)) {
+        result = Measure(result.name, 50, [&] {
+            return RefreshConfiguration(session) && ConfFile::SaveConfFile(session, path);
+        });
+    }
+    session.Close();
     return result;
 }
 
@@ -113,6 +148,7 @@ int main(int argc, char* argv[]) {
         BenchRtu("RTU ReadRegisters(100), pty", 0, 200),
         BenchRtu("RTU ReadRegisters(100), reply +18 ms", 18, 50),
         BenchFramed(),
+        BenchFramedSave(),
     };
     std::printf("| %-38s | %5s | %5s | %12s | %12s | %14s | %9s |\n", "transaction", "runs", "fails",
                 "median wall", "p90 wall", "CPU per trans.", "CPU/wall");
