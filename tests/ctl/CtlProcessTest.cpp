@@ -11,6 +11,8 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace {
 
 struct TRun {
@@ -184,6 +186,43 @@ TEST(CtlOverRtu, IdentifyReadWriteCommand) {
     EXPECT_EQ(peer.Register(3000), 100);
 }
 
+// A framed peer and a libmodbus slave, both holding every register, so that a write can go
+// anywhere in 0..65535.
+class CtlWrite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FillIdentity(framed.registers);
+        ASSERT_TRUE(pty.IsReady());
+        rtu = std::make_unique<TModbusPeer>(pty.DeviceEnd().toLocal8Bit().constData(), 9600, 'N', 1);
+        ASSERT_TRUE(rtu->IsReady());
+        for (auto [reg, value] : framed.registers)
+            rtu->SetRegister(reg, value);
+    }
+    std::vector<QStringList> Links() const {
+        return {{"--tcp", QStringLiteral("localhost:%1").arg(framed.Port()), "--password", "JUXT"},
+                {"--serial", pty.ProgramEnd(), "--password", "JUXT"}};
+    }
+    TFramedPeer framed;
+    TPtyPair pty;
+    std::unique_ptr<TModbusPeer> rtu;
+};
+
+TEST_F(CtlWrite, RegistersOutsideTheFamilyMapAreConfirmedByTheirReadBack) {
+    for (const QStringList& link : Links()) {
+        SCOPED_TRACE(link.front().toStdString());
+        const TRun run = RunCtl(QStringList(link) << "write"
+                                                  << "11"
+                                                  << "5"
+                                                  << "6");
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(RunCtl(QStringList(link) << "read"
+                                           << "11"
+                                           << "2")
+                      .out.toStdString(),
+                  "11 5\n12 6\n");
+    }
+}
+
 } // namespace
 
 namespace {
@@ -200,6 +239,22 @@ TEST(CtlAgainstSimulator, IdentifiesOverBothLinks) {
             EXPECT_TRUE(run.out.contains(QStringLiteral("family %1\n").arg(family))) << run.out.toStdString();
             EXPECT_TRUE(run.out.endsWith("serial 4242\n"));
         }
+    }
+}
+
+// A measurement keeps its value: RTU echoes the write, the framed reply counts it refused.
+TEST(CtlAgainstSimulator, AWriteTheDeviceKeepsOutIsNotConfirmed) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    for (const QStringList& link : {QStringList{"--serial", sim.RtuPath()},
+                                    QStringList{"--tcp", QStringLiteral("localhost:%1").arg(sim.Port())}}) {
+        const TRun run = RunCtl(QStringList(link) << "--password"
+                                                  << "JUXT"
+                                                  << "write"
+                                                  << "501"
+                                                  << "12345");
+        EXPECT_EQ(run.status, 1) << link.front().toStdString();
+        EXPECT_TRUE(run.err.contains("501")) << run.err.toStdString();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -149,12 +150,29 @@ int TCtlRunner::Read() {
 }
 
 int TCtlRunner::Write() {
-    const int n = static_cast<int>(options_.values.size());
-    const bool ok = n == 1 ? session_.WriteRegister(options_.first, options_.values.front(), false, true)
-                           : session_.WriteRegisters(options_.first, options_.values, false, true);
-    if (!ok)
-        return Fail(QStringLiteral("the device did not confirm the write of register %1")
-                        .arg(Range(options_.first, n)));
+    const int first = options_.first;
+    const std::span<const int> values = options_.values;
+    const int n = static_cast<int>(values.size());
+    for (int reg = first; reg < first + n; ++reg)
+        received_.erase(reg);
+    const bool answered = session_.WriteRegisters(first, values, false, true);
+    // The session checks the read-back against the image, which has no cell for a register outside
+    // the family's map: what came back on the wire decides.
+    for (int reg = first; reg < first + n; ++reg) {
+        if (!received_.contains(reg))
+            return Fail(
+                QStringLiteral("no reply from the device reading back register %1").arg(Range(first, n)));
+    }
+    // Over TCP the write's own reply counts the refused items; over RTU the read-back is the only answer.
+    if (session_.IsTcp() && !answered)
+        return Fail(QStringLiteral("the device refused the write of register %1").arg(Range(first, n)));
+    for (int i = 0; i < n; ++i) {
+        const int reg = first + i;
+        if (received_[reg] != values[static_cast<std::size_t>(i)])
+            return Fail(QStringLiteral("the device did not confirm the write of register %1: it reads %2")
+                            .arg(reg)
+                            .arg(received_[reg]));
+    }
     return 0;
 }
 
