@@ -223,6 +223,26 @@ TEST_F(CtlWrite, RegistersOutsideTheFamilyMapAreConfirmedByTheirReadBack) {
     }
 }
 
+TEST_F(CtlWrite, LongRunsAreSentInPieces) {
+    QStringList values;
+    QString expected;
+    for (int i = 0; i < 300; ++i) {
+        values << QString::number(7000 + i);
+        expected += QStringLiteral("%1 %2\n").arg(5000 + i).arg(7000 + i);
+    }
+    for (const QStringList& link : Links()) {
+        SCOPED_TRACE(link.front().toStdString());
+        const TRun run = RunCtl(QStringList(link) << "write"
+                                                  << "5000" << values);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(RunCtl(QStringList(link) << "read"
+                                           << "5000"
+                                           << "300")
+                      .out.toStdString(),
+                  expected.toStdString());
+    }
+}
+
 } // namespace
 
 namespace {

@@ -1,6 +1,7 @@
 #include "CtlRunner.h"
 
 #include "link/HostResolver.h"
+#include "link/RtuFrame.h"
 #include "model/DeviceIdentity.h"
 #include "persistence/ConfFile.h"
 #include "persistence/ConfRefresh.h"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr int kConnectWaitMs = 20000;
 constexpr int kReadChunk = 125; // the longest RTU read; the framed flush packs chunks into lists
+constexpr std::size_t kWriteChunk = RtuFrame::kMaxWriteCount; // the longest RTU write-multiple
 
 QString Range(int first, int count) {
     return count == 1 ? QString::number(first) : QStringLiteral("%1..%2").arg(first).arg(first + count - 1);
@@ -150,8 +152,16 @@ int TCtlRunner::Read() {
 }
 
 int TCtlRunner::Write() {
-    const int first = options_.first;
     const std::span<const int> values = options_.values;
+    for (std::size_t at = 0; at < values.size(); at += kWriteChunk) {
+        const auto run = values.subspan(at, std::min(kWriteChunk, values.size() - at));
+        if (!WriteRun(options_.first + static_cast<int>(at), run))
+            return 1;
+    }
+    return 0;
+}
+
+bool TCtlRunner::WriteRun(int first, std::span<const int> values) {
     const int n = static_cast<int>(values.size());
     for (int reg = first; reg < first + n; ++reg)
         received_.erase(reg);
@@ -159,21 +169,26 @@ int TCtlRunner::Write() {
     // The session checks the read-back against the image, which has no cell for a register outside
     // the family's map: what came back on the wire decides.
     for (int reg = first; reg < first + n; ++reg) {
-        if (!received_.contains(reg))
-            return Fail(
-                QStringLiteral("no reply from the device reading back register %1").arg(Range(first, n)));
+        if (!received_.contains(reg)) {
+            Fail(QStringLiteral("no reply from the device reading back register %1").arg(Range(first, n)));
+            return false;
+        }
     }
     // Over TCP the write's own reply counts the refused items; over RTU the read-back is the only answer.
-    if (session_.IsTcp() && !answered)
-        return Fail(QStringLiteral("the device refused the write of register %1").arg(Range(first, n)));
+    if (session_.IsTcp() && !answered) {
+        Fail(QStringLiteral("the device refused the write of register %1").arg(Range(first, n)));
+        return false;
+    }
     for (int i = 0; i < n; ++i) {
         const int reg = first + i;
-        if (received_[reg] != values[static_cast<std::size_t>(i)])
-            return Fail(QStringLiteral("the device did not confirm the write of register %1: it reads %2")
-                            .arg(reg)
-                            .arg(received_[reg]));
+        if (received_[reg] != values[static_cast<std::size_t>(i)]) {
+            Fail(QStringLiteral("the device did not confirm the write of register %1: it reads %2")
+                     .arg(reg)
+                     .arg(received_[reg]));
+            return false;
+        }
     }
-    return 0;
+    return true;
 }
 
 int TCtlRunner::Command() {

@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <map>
+#include <span>
 
 // Runs one qel880ctl command over a device session; the result is the exit status.
 class TCtlRunner {
@@ -22,6 +23,8 @@ private:
     bool ReadRange(int first, int count);
     int Read();
     int Write();
+    // One run short enough for a single RTU write-multiple, confirmed by its read-back.
+    bool WriteRun(int first, std::span<const int> values);
     int Command();
     int Identify();
     int SaveConf();
