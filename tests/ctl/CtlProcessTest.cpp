@@ -76,6 +76,13 @@ TEST_F(CtlOverTcp, IdentifyAndRead) {
     EXPECT_EQ(run.out, "1500 2\n");
 }
 
+TEST_F(CtlOverTcp, OptionsAfterTheCommand) {
+    peer.registers[1500] = 3;
+    const TRun run = RunCtl(QStringList{"read", "1500"} << Link());
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "1500 3\n");
+}
+
 TEST_F(CtlOverTcp, ChangesNeedTheRightPassword) {
     TRun run = RunCtl(Link() << "--password"
                              << " juxt "
@@ -145,6 +152,17 @@ TEST(CtlConnect, RefusedAndBadUsage) {
     run = RunCtl({"--tcp", "127.0.0.1", "write", "1", "70000"});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.contains("usage"));
+}
+
+TEST(CtlUsage, HelpAndVersionOnStandardOutput) {
+    TRun run = RunCtl({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith("usage: qel880ctl")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
+
+    run = RunCtl({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.toStdString(), "qel880ctl " QEL880_PROJECT_VERSION "\n");
 }
 
 TEST(CtlOverRtu, IdentifyReadWriteCommand) {

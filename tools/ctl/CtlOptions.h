@@ -33,7 +33,11 @@ struct TCtlOptions {
     }
 };
 
+// What the command line asks for: a command, or only the help or the version.
+enum class TCtlRequest { Run, Help, Version };
+
 struct TCtlParse {
+    TCtlRequest request = TCtlRequest::Run;
     std::optional<TCtlOptions> options;
     QString error; // set when options is empty
 };
