@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds everything, starts the device simulator as a thermal monitor, shows how to reach it and
+# Builds the program and the simulator, starts the device simulator as a thermal monitor, shows how to reach it and
 # starts the program; the simulator stops when the program exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release
+cmake --build --preset release --target qel880 qel880-sim
 
 bin=./build/release
 link="${TMPDIR:-/tmp}/qel880-sim-rtu"

@@ -7,7 +7,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("qel880");
-    QApplication::setApplicationDisplayName("QEL880");
     QApplication::setWindowIcon(QIcon(":/assets/icon.svg"));
     TQtUserPrompts prompts;
     TFormMain window(prompts, DataFolder());

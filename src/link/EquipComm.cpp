@@ -21,6 +21,11 @@ TEquipComm::TEquipComm(QObject* parent)
       rtu_(std::make_unique<TRtuLink>(image_, [this](int reg, std::uint16_t v) { OnWireValue(reg, v); })),
       framed_(new TFramedLink([this](int reg, std::uint16_t v) { OnWireValue(reg, v); }, this)) {
     connect(framed_, &TFramedLink::stateChanged, this, &TEquipComm::linkStateChanged);
+    rtu_->SetLostHandler([this] {
+        ClearQueues();
+        serialPortFlag_ = false;
+        emit linkStateChanged();
+    });
 }
 
 TEquipComm::~TEquipComm() = default;

@@ -31,6 +31,16 @@ bool SendInChunks(const std::vector<T>& items, std::size_t chunk, Send send) {
     return true;
 }
 
+// Whether every wanted register came back: a reply that leaves one out must not pass for its value.
+bool CarriesAll(const std::vector<FramedFrame::TPair>& pairs, const std::vector<std::uint16_t>& wanted) {
+    std::vector<std::uint16_t> got;
+    got.reserve(pairs.size());
+    for (const FramedFrame::TPair& pair : pairs)
+        got.push_back(pair.reg);
+    std::sort(got.begin(), got.end());
+    return std::includes(got.begin(), got.end(), wanted.begin(), wanted.end());
+}
+
 } // namespace
 
 TFramedLink::TFramedLink(TValueSink sink, QObject* parent)
@@ -108,6 +118,8 @@ void TFramedLink::ProcessBody(std::span<const std::uint8_t> body) {
         return;
     if (parsed->sequence == expectedSequence_) {
         replyItemCount_ = parsed->itemCount;
+        replyComplete_ = wanted_.empty() || (parsed->command == FramedFrame::kValuesCommand &&
+                                             CarriesAll(parsed->pairs, wanted_));
         replied_ = true;
         EndWait();
     }
@@ -122,10 +134,14 @@ void TFramedLink::EndWait() {
         waitLoop_->quit();
 }
 
-bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t)>& build,
-                           double waitSeconds) {
+bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t)>& build, double waitSeconds,
+                           std::span<const std::uint16_t> wanted) {
     if (pending_ || !connected_)
         return false;
+    wanted_.assign(wanted.begin(), wanted.end());
+    std::sort(wanted_.begin(), wanted_.end());
+    wanted_.erase(std::unique(wanted_.begin(), wanted_.end()), wanted_.end());
+    replyComplete_ = false;
     const auto sequence = static_cast<std::uint16_t>(counter_ & 0xFFFF);
     const FramedFrame::TBytes frame = build(sequence);
     pending_ = true;
@@ -138,6 +154,7 @@ bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait 5 % early
     connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(std::max(1, static_cast<int>(std::lround(waitSeconds * 1000.0))));
     waitLoop_ = &loop;
@@ -146,7 +163,7 @@ bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t
         loop.exec();
     waitLoop_ = nullptr;
     pending_ = false;
-    return replied_;
+    return replied_ && replyComplete_;
 }
 
 bool TFramedLink::SendReadList(const std::vector<std::uint16_t>& registers, double waitSeconds) {
@@ -154,7 +171,7 @@ bool TFramedLink::SendReadList(const std::vector<std::uint16_t>& registers, doub
                         [&](std::span<const std::uint16_t> chunk) {
                             return Transact(
                                 [&](std::uint16_t seq) { return FramedFrame::BuildReadList(seq, chunk); },
-                                waitSeconds);
+                                waitSeconds, chunk);
                         });
 }
 

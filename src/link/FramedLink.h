@@ -42,8 +42,10 @@ signals:
     void stateChanged();
 
 private:
-    // Sends one frame built for the next sequence number and waits for its reply.
-    bool Transact(const std::function<FramedFrame::TBytes(std::uint16_t)>& build, double waitSeconds);
+    // Sends one frame built for the next sequence number and waits for its reply. A read names the
+    // registers its reply must carry.
+    bool Transact(const std::function<FramedFrame::TBytes(std::uint16_t)>& build, double waitSeconds,
+                  std::span<const std::uint16_t> wanted = {});
     void OnReadyRead();
     void OnConnected();
     void OnDisconnected();
@@ -59,5 +61,7 @@ private:
     bool replied_ = false;
     std::uint16_t expectedSequence_ = 0;
     std::uint16_t replyItemCount_ = 0;
+    std::vector<std::uint16_t> wanted_; // sorted, distinct
+    bool replyComplete_ = false;
     QEventLoop* waitLoop_ = nullptr;
 };

@@ -47,7 +47,8 @@ bool TRtuLink::ReadRegisters(int first, int count) {
         return false;
     const auto reply = CollectReply(static_cast<std::size_t>(2 * count + 5));
     const auto values = RtuFrame::ParseReadReply(reply, count);
-    if (!values)
+    // A reply is exactly its length: bytes right behind it mean it was not the reply asked for.
+    if (!values || serial_.TrailingBytes(2 * serial_.CharacterTime()))
         return false;
     for (std::size_t i = 0; i < values->size(); ++i)
         sink_((wireFirst + static_cast<int>(i)) & 0xFFFF, (*values)[i]);

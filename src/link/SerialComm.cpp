@@ -11,9 +11,38 @@ namespace {
 constexpr int kWriteLimitMs = 2000;
 constexpr std::array<int, 2> kRetryPausesMs{500, 1000};
 
+// A device removed from the system (a USB adapter pulled) gives a resource error; a line hung up
+// (the far end of a pseudo-terminal closed) reads end-of-file, which the port reports as a read
+// error, again on every pass of the event loop.
+bool IsLoss(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+}
+
 } // namespace
 
-TSerialComm::TSerialComm() : port_(std::make_unique<QSerialPort>()) {}
+TSerialComm::TSerialComm() : port_(std::make_unique<QSerialPort>()) {
+    // A vanished port keeps signalling while it stays open, which would spin the event loop: close
+    // it, but not inside the port's own signal.
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
+                     [this](QSerialPort::SerialPortError e) {
+                         if (IsLoss(e))
+                             QMetaObject::invokeMethod(
+                                 port_.get(), [this] { Lose(); }, Qt::QueuedConnection);
+                     });
+}
+
+void TSerialComm::CheckLost() {
+    if (port_->isOpen() && IsLoss(port_->error()))
+        Lose();
+}
+
+void TSerialComm::Lose() {
+    if (!port_->isOpen())
+        return;
+    port_->close();
+    if (lost_)
+        lost_();
+}
 
 TSerialComm::~TSerialComm() = default;
 
@@ -37,8 +66,9 @@ bool TSerialComm::OpenPort(const QString& path, const TLineSettings& settings) {
 }
 
 bool TSerialComm::Configure(const TLineSettings& settings) {
-    if (settings.baudRate < 0 || !port_->setBaudRate(settings.baudRate))
+    if (settings.baudRate <= 0 || !port_->setBaudRate(settings.baudRate))
         return false;
+    baudRate_ = settings.baudRate;
     if (!port_->setDataBits(QSerialPort::Data8) || !port_->setFlowControl(QSerialPort::NoFlowControl))
         return false;
     static constexpr std::array<QSerialPort::Parity, 3> kParities{
@@ -65,14 +95,18 @@ bool TSerialComm::WriteBytes(std::span<const std::uint8_t> bytes) {
         return false;
     const qint64 written =
         port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size()))
+    if (written != static_cast<qint64>(bytes.size())) {
+        CheckLost();
         return false;
+    }
     const auto deadline = TClock::now() + std::chrono::milliseconds(kWriteLimitMs);
     while (port_->bytesToWrite() > 0) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now()).count();
-        if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left)))
+        if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) {
+            CheckLost();
             return false;
+        }
     }
     return true;
 }
@@ -92,7 +126,23 @@ bool TSerialComm::ReadBytes(std::vector<std::uint8_t>& received, std::size_t wan
         if (left <= 0 || !port_->waitForReadyRead(static_cast<int>(left)))
             break; // deadline passed, or the port failed
     }
+    CheckLost();
     return received.size() > 1;
+}
+
+bool TSerialComm::TrailingBytes(std::chrono::microseconds quiet) {
+    if (!port_->isOpen())
+        return false;
+    const auto ms = std::max<long long>(1, std::chrono::ceil<std::chrono::milliseconds>(quiet).count());
+    const bool more = port_->bytesAvailable() > 0 || port_->waitForReadyRead(static_cast<int>(ms));
+    if (more)
+        port_->readAll();
+    CheckLost();
+    return more;
+}
+
+std::chrono::microseconds TSerialComm::CharacterTime() const {
+    return std::chrono::microseconds(11'000'000LL / std::max(1, baudRate_));
 }
 
 void TSerialComm::FlushInput() {

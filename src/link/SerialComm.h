@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -36,11 +37,23 @@ public:
     // Appends to `received` until it holds `wanted` bytes (at most 2048) or the deadline passes,
     // sleeping on the port in between. True iff more than one byte has been received.
     bool ReadBytes(std::vector<std::uint8_t>& received, std::size_t wanted, TClock::time_point deadline);
+    // Waits up to `quiet` for bytes after a complete reply, discarding them; true if any came.
+    bool TrailingBytes(std::chrono::microseconds quiet);
+    // The time one character (start, 8 data, parity or stop, stop) takes on the line.
+    std::chrono::microseconds CharacterTime() const;
     void FlushInput();
     void ClosePort();
 
+    // Called once when the open port goes away (a USB adapter pulled, the far end of a pty closed):
+    // the port is closed by then.
+    void SetLostHandler(std::function<void()> handler) { lost_ = std::move(handler); }
+
 private:
     bool Configure(const TLineSettings& settings);
+    void CheckLost();
+    void Lose();
 
     std::unique_ptr<QSerialPort> port_;
+    std::function<void()> lost_;
+    int baudRate_ = 9600;
 };

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -79,9 +81,15 @@ std::optional<double> ParseCalibrationNumber(const std::string& text) {
     s = s.substr(first, last - first + 1);
     if (const auto integer = ParseIniInteger(s); integer && s.find_first_of("xX$") != std::string::npos)
         return *integer;
+    // One leading sign, "+" included; never a second one.
+    if (s.size() > 1 && s[0] == '+' && s[1] != '-')
+        s.erase(0, 1);
     double value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc() || end != s.data() + s.size())
+        return std::nullopt;
+    // Every value ends up in a 32-bit float: NaN, infinities and anything beyond its range are not numbers.
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
         return std::nullopt;
     return value;
 }
@@ -106,7 +114,10 @@ void TCalibrationRecord::Load(int serial) {
         serialNumber = serial;
     const auto res = d.Value("CalibSection", "Res127");
     const auto value = res ? ParseCalibrationNumber(*res) : std::nullopt;
-    res127 = value ? static_cast<int>(*value) : 12700;
+    // Converted only when it fits: anything else is the key's default.
+    res127 = value && *value >= std::numeric_limits<int>::min() && *value <= std::numeric_limits<int>::max()
+                 ? static_cast<int>(*value)
+                 : 12700;
     for (std::size_t k = 0; k < currentOutputs.size(); ++k) {
         ReadLine(d, Section("CalibCorr", k), kOutput, currentOutputs[k].standard);
         ReadLine(d, Section("CalibCorr", k), kOutputLow, currentOutputs[k].lowRange);

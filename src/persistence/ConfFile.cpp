@@ -1,7 +1,7 @@
 #include "persistence/ConfFile.h"
 
 #include "link/EquipComm.h"
-#include "model/DeviceIdentity.h"
+#include "persistence/ConfLoadPlan.h"
 #include "persistence/ConfSchema.h"
 #include "persistence/IniDocument.h"
 #include "persistence/PasswordScramble.h"
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <optional>
+#include <utility>
 #include <variant>
 
 namespace ConfFile {
@@ -47,69 +47,47 @@ int UnitRegister(const TEquipComm& session, const TConfKey& key) {
     return key.reg + session.FetchRegister(kBusAddressRegister);
 }
 
-// One value of the file, checked and ready to write.
-struct TItem {
-    const TConfKey* key;
-    std::variant<int, std::string> value;
-};
+using TItem = TConfLoadPlan::TItem;
+
+// The registers an item writes and their values.
+std::vector<std::pair<int, int>> ItemWords(const TEquipComm& session, const TItem& item) {
+    const TConfKey& key = *item.key;
+    std::vector<std::pair<int, int>> words;
+    switch (key.kind) {
+    case TConfKind::Password:
+    case TConfKind::WifiText: {
+        const std::string& text = std::get<std::string>(item.value);
+        const std::vector<int> values = key.kind == TConfKind::Password
+                                            ? std::vector<int>(text.begin(), text.end())
+                                            : TextRegisters(text);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            words.emplace_back(key.reg + static_cast<int>(i), values[i]);
+        break;
+    }
+    case TConfKind::IpAddr: {
+        const auto address = static_cast<std::uint32_t>(std::get<int>(item.value));
+        words = {{1700, static_cast<int>(address & 0xFFFF)}, {1701, static_cast<int>(address >> 16)}};
+        break;
+    }
+    case TConfKind::BusAddress:
+        words = {{kBusAddressRegister, std::get<int>(item.value)}};
+        break;
+    case TConfKind::UnitValue:
+        words = {{UnitRegister(session, key), std::get<int>(item.value)}};
+        break;
+    default:
+        words = {{key.reg, std::get<int>(item.value)}};
+        break;
+    }
+    return words;
+}
 
 class TLoader {
 public:
-    TLoader(TEquipComm& session, const TIniDocument& document) : session_(session), document_(document) {}
+    TLoader(TEquipComm& session, const std::vector<TItem>& items, TLoadReport& report)
+        : session_(session), items_(items), report_(report) {}
 
-    // The file's values (defaults where missing), or the error register of the first bad one.
-    std::optional<int> Check(const std::vector<TConfKey>& schema) {
-        for (const TConfKey& key : schema) {
-            const auto text = document_.Value(key.section, key.key);
-            switch (key.kind) {
-            case TConfKind::Firmware:
-            case TConfKind::SerialNumber:
-            case TConfKind::DateTime:
-            case TConfKind::Signature:
-            case TConfKind::SaveOnly:
-                break;
-            case TConfKind::NetworkPort:
-                if (!session_.NetworkPortFlag())
-                    break;
-                [[fallthrough]];
-            case TConfKind::Value:
-            case TConfKind::UnitValue:
-            case TConfKind::WifiPort:
-            case TConfKind::BusAddress: {
-                const auto value = text ? ParseIniInteger(*text) : key.fallback;
-                const int high = key.kind == TConfKind::BusAddress ? kMaxBusAddress : 0xFFFF;
-                if (!value || *value < 0 || *value > high)
-                    return key.error;
-                items_.push_back({&key, *value});
-                break;
-            }
-            case TConfKind::IpAddr: {
-                const auto value = text ? ParseIniInteger(*text) : key.fallback;
-                if (!value)
-                    return key.error;
-                items_.push_back({&key, *value});
-                break;
-            }
-            case TConfKind::Password: {
-                // Only a readable password is written: a garbled one would lock the device.
-                if (!text)
-                    break;
-                const auto value = ParseIniInteger(*text);
-                if (!value)
-                    return key.error;
-                if (const auto letters = PasswordScramble::UnpackLetters(*value))
-                    items_.push_back({&key, *letters});
-                break;
-            }
-            case TConfKind::WifiText:
-                items_.push_back({&key, text.value_or(key.textFallback)});
-                break;
-            }
-        }
-        return std::nullopt;
-    }
-
-    bool Write(int& errorRegister) {
+    bool Write() {
         // The general group goes first, the language before the password.
         std::vector<const TItem*> order;
         for (const TItem& item : items_)
@@ -128,24 +106,38 @@ public:
             }
             if (item.key->kind == TConfKind::WifiPort) {
                 std::vector<int> ports;
-                for (; i < order.size() && order[i]->key->kind == TConfKind::WifiPort; ++i)
+                bool differs = false;
+                for (; i < order.size() && order[i]->key->kind == TConfKind::WifiPort; ++i) {
                     ports.push_back(std::get<int>(order[i]->value));
+                    differs = differs || Differs(*order[i]);
+                }
                 --i;
                 if (!session_.WriteRegisters(1760, ports, true))
-                    return Fail(errorRegister, item.key->error);
+                    return Fail(TLoadOutcome::WriteFailed, item.key->error);
+                report_.written += differs ? static_cast<int>(ports.size()) : 0;
                 continue;
             }
+            const bool differs = Differs(item);
             if (!WriteItem(item))
-                return Fail(errorRegister, FailedRegister(item));
+                return Fail(TLoadOutcome::WriteFailed, FailedRegister(item));
+            report_.written += differs ? 1 : 0;
         }
         if (session_.IsTcp() && !session_.FlushWrites(TEquipComm::kFramedTimeoutSeconds))
-            return Fail(errorRegister, 0);
+            return Fail(TLoadOutcome::FlushFailed, 0);
         return true;
     }
 
 private:
-    static bool Fail(int& errorRegister, int reg) {
-        errorRegister = reg;
+    bool Fail(TLoadOutcome outcome, int reg) {
+        report_.outcome = outcome;
+        report_.errorRegister = reg;
+        return false;
+    }
+
+    bool Differs(const TItem& item) const {
+        for (const auto& [reg, value] : ItemWords(session_, item))
+            if (session_.FetchRegister(reg) != value)
+                return true;
         return false;
     }
 
@@ -153,44 +145,49 @@ private:
 
     bool WriteItem(const TItem& item) {
         const TConfKey& key = *item.key;
+        const auto words = ItemWords(session_, item);
         switch (key.kind) {
-        case TConfKind::Password: {
-            const std::string& letters = std::get<std::string>(item.value);
-            const std::vector<int> chars(letters.begin(), letters.end());
-            return session_.WriteRegisters(key.reg, chars, true);
+        case TConfKind::Password:
+        case TConfKind::WifiText: {
+            std::vector<int> values;
+            for (const auto& word : words)
+                values.push_back(word.second);
+            return session_.WriteRegisters(key.reg, values, true);
         }
-        case TConfKind::IpAddr: {
-            const auto address = static_cast<std::uint32_t>(std::get<int>(item.value));
-            if (!session_.WriteRegister(1700, static_cast<int>(address & 0xFFFF), true))
+        case TConfKind::IpAddr:
+            if (!session_.WriteRegister(words[0].first, words[0].second, true))
                 return false;
-            ipHighFailed_ = !session_.WriteRegister(1701, static_cast<int>(address >> 16), true);
+            ipHighFailed_ = !session_.WriteRegister(words[1].first, words[1].second, true);
             return !ipHighFailed_;
-        }
-        case TConfKind::WifiText:
-            return session_.WriteRegisters(key.reg, TextRegisters(std::get<std::string>(item.value)), true);
         case TConfKind::BusAddress:
             return MoveBusAddress(std::get<int>(item.value));
-        case TConfKind::UnitValue:
-            return session_.WriteRegister(UnitRegister(session_, key), std::get<int>(item.value), true);
         default:
-            return session_.WriteRegister(key.reg, std::get<int>(item.value), true);
+            return session_.WriteRegister(words[0].first, words[0].second, true);
         }
     }
 
-    // The unit moves to its new bus address before its per-unit settings are written there.
+    // The unit moves to its new bus address before its per-unit settings are written there. Those
+    // cells were read at the old address: read them at the new one, so that a file value equal to a
+    // stale cell is still sent.
     bool MoveBusAddress(int address) {
         if (!session_.WriteRegister(kBusAddressRegister, address, true))
             return false;
         if (session_.IsTcp() && !session_.FlushWrites(TEquipComm::kFramedTimeoutSeconds))
             return false;
         QThread::msleep(kBusAddressPauseMs);
-        return session_.ReadRegisters(kBusAddressRegister, 1) &&
-               session_.FetchRegister(kBusAddressRegister) <= kMaxBusAddress;
+        if (!session_.ReadRegisters(kBusAddressRegister, 1) ||
+            session_.FetchRegister(kBusAddressRegister) > kMaxBusAddress)
+            return false;
+        bool queued = true;
+        for (const TItem& item : items_)
+            if (item.key->kind == TConfKind::UnitValue)
+                queued = session_.ReadRegisters(UnitRegister(session_, *item.key), 1, true) && queued;
+        return session_.FlushReads() && queued;
     }
 
     TEquipComm& session_;
-    const TIniDocument& document_;
-    std::vector<TItem> items_;
+    const std::vector<TItem>& items_;
+    TLoadReport& report_;
     bool ipHighFailed_ = false;
 };
 
@@ -245,28 +242,45 @@ bool SaveConfFile(const TEquipComm& session, const std::string& path) {
     return document.Save(path);
 }
 
-bool LoadConfFile(TEquipComm& session, const std::string& path, int& errorRegister) {
-    errorRegister = 0;
-    const std::vector<TConfKey>& schema = ConfSchema(session.Family());
+TLoadReport CheckConfDocument(int family, bool networkPortFlag, const TIniDocument& document) {
+    TLoadReport report;
+    const TConfLoadPlan plan(family, networkPortFlag, document, report);
+    return report;
+}
+
+TLoadReport CheckConfFile(const TEquipComm& session, const std::string& path) {
     TIniDocument document;
-    if (schema.empty() || !document.Load(path))
-        return false;
-    const bool anySection = std::any_of(
-        schema.begin(), schema.end(), [&](const TConfKey& key) { return document.HasSection(key.section); });
-    if (!anySection)
-        return false;
-    const auto signature = document.Value(kGeneralConf, "DeviceSignature");
-    const int sig = signature ? ParseIniInteger(*signature).value_or(-1) : 0;
-    if (!DeviceIdentity::ConfSignatureAccepted(session.Family(), sig)) {
-        errorRegister = kOtherFamily;
+    TLoadReport report;
+    if (!document.Load(path, report.readError)) {
+        report.outcome = TLoadOutcome::Unreadable;
+        return report;
+    }
+    return CheckConfDocument(session.Family(), session.NetworkPortFlag(), document);
+}
+
+bool LoadConfFile(TEquipComm& session, const std::string& path, const TLoadOptions& options,
+                  TLoadReport& report) {
+    report = TLoadReport();
+    TIniDocument document;
+    if (!document.Load(path, report.readError)) {
+        report.outcome = TLoadOutcome::Unreadable;
         return false;
     }
-    TLoader loader(session, document);
-    if (const auto bad = loader.Check(schema)) {
-        errorRegister = *bad;
+    const TConfLoadPlan plan(session.Family(), session.NetworkPortFlag(), document, report);
+    if (report.outcome != TLoadOutcome::Loaded)
+        return false;
+    if (!options.defaultsForMissing && !report.missingKeys.empty()) {
+        report.outcome = TLoadOutcome::MissingKeys;
         return false;
     }
-    return loader.Write(errorRegister);
+    return TLoader(session, plan.Items(), report).Write();
+}
+
+bool LoadConfFile(TEquipComm& session, const std::string& path, int& errorRegister) {
+    TLoadReport report;
+    const bool loaded = LoadConfFile(session, path, TLoadOptions(), report);
+    errorRegister = report.errorRegister;
+    return loaded;
 }
 
 } // namespace ConfFile

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "persistence/ConfLoadReport.h"
+
 #include <string>
 
 class TEquipComm;
+class TIniDocument;
 
 // Saving the connected device's setting set to a ".conf" file and loading such a file into a
 // device of the same family. Both work on the session's family and register image; the screens
@@ -15,10 +18,19 @@ constexpr int kOtherFamily = -1;
 // False when the file cannot be written (the previous file, if any, is left as it was).
 bool SaveConfFile(const TEquipComm& session, const std::string& path);
 
-// Checks every value first: a file of another family (-1), an unreadable file or one without any of
-// the family's sections (0), or a value the device cannot hold (that key's error register) is
-// refused before anything is sent. Then writes what differs from the image, stopping at the first
-// failure with its error register; a failed final flush of a framed session reports 0.
+// Reads and checks the file as a load would, sending nothing: the outcome is Loaded when the load
+// would go ahead (missingKeys tells which keys would take their defaults).
+TLoadReport CheckConfFile(const TEquipComm& session, const std::string& path);
+// The same check of a document already read, for a family and network-port flag.
+TLoadReport CheckConfDocument(int family, bool networkPortFlag, const TIniDocument& document);
+
+// Checks every value first: an unreadable file or one that is not a configuration file (0), a
+// file of another family (-1), a value the device cannot hold (that key's error register) or,
+// unless allowed, missing keys are refused before anything is sent. Then writes what differs from
+// the image, stopping at the first failure with its error register; a failed final flush of a
+// framed session reports 0.
+bool LoadConfFile(TEquipComm& session, const std::string& path, const TLoadOptions& options,
+                  TLoadReport& report);
 bool LoadConfFile(TEquipComm& session, const std::string& path, int& errorRegister);
 
 // Days since 1899-12-30 with the time of day as the fraction, "." as the separator, up to 15

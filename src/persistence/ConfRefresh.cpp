@@ -58,7 +58,10 @@ private:
         for (int r = first; r < first + count; ++r)
             done_.insert(r);
         const bool ok = session_.ReadRegisters(first, count, queued);
-        QThread::msleep(1);
+        // The pause paces the device between serial requests; a queued framed read puts nothing on
+        // the wire.
+        if (!session_.IsTcp())
+            QThread::msleep(1);
         return ok;
     }
 

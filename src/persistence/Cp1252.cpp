@@ -28,6 +28,15 @@ QString ToUnicode(const std::string& bytes) {
     return text;
 }
 
+bool CanEncode(const QString& text) {
+    // "?" is the only character FromUnicode gives for what it cannot place.
+    const std::string bytes = FromUnicode(text);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (bytes[static_cast<std::size_t>(i)] == '?' && text[i] != QLatin1Char('?'))
+            return false;
+    return true;
+}
+
 std::string FromUnicode(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));

@@ -10,5 +10,7 @@ namespace Cp1252 {
 QString ToUnicode(const std::string& bytes);
 // Characters without a place in the code page become "?".
 std::string FromUnicode(const QString& text);
+// Whether every character has a place in the code page.
+bool CanEncode(const QString& text);
 
 } // namespace Cp1252

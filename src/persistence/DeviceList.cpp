@@ -1,8 +1,10 @@
 #include "persistence/DeviceList.h"
 
+#include "persistence/SmallFile.h"
+
 #include <QSaveFile>
 
-#include <fstream>
+#include <sstream>
 
 TSavedDevice TDeviceList::ParseLine(const std::string& line) {
     TSavedDevice device;
@@ -31,7 +33,11 @@ std::string TDeviceList::FormatLine(const TSavedDevice& d) {
 
 void TDeviceList::Load() {
     devices_.clear();
-    std::ifstream in(path_, std::ios::binary);
+    SmallFile::TReadError error = SmallFile::TReadError::None;
+    const auto text = SmallFile::Read(path_, error);
+    if (!text)
+        return;
+    std::istringstream in(*text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')

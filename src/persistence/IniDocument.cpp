@@ -1,12 +1,12 @@
 #include "persistence/IniDocument.h"
 
+#include "persistence/SmallFile.h"
+
 #include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -48,12 +48,17 @@ std::optional<int> ParseIniInteger(std::string_view text) {
         base = 16;
         text.remove_prefix(1);
     }
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+    // Digits only from here: a second or misplaced sign is not a number.
+    if (text.empty() || !std::isxdigit(static_cast<unsigned char>(text.front())))
         return std::nullopt;
-    value = negative ? -value : value;
-    if (base == 16 && !negative && value > 0x7FFFFFFFLL && value <= 0xFFFFFFFFLL)
+    unsigned long long magnitude = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    if (ec != std::errc() || end != text.data() + text.size() || magnitude > 0xFFFFFFFFULL)
+        return std::nullopt;
+    long long value = static_cast<long long>(magnitude);
+    if (negative)
+        value = -value;
+    else if (base == 16 && value > 0x7FFFFFFFLL)
         value -= 0x100000000LL; // hexadecimal spells the bits
     if (value < -2147483648LL || value > 2147483647LL)
         return std::nullopt;
@@ -61,17 +66,24 @@ std::optional<int> ParseIniInteger(std::string_view text) {
 }
 
 bool TIniDocument::Load(const std::string& path) {
+    SmallFile::TReadError error = SmallFile::TReadError::None;
+    return Load(path, error);
+}
+
+bool TIniDocument::Load(const std::string& path, SmallFile::TReadError& error) {
     sections_.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const auto text = SmallFile::Read(path, error);
+    if (!text)
         return false;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    Parse(text);
+    Parse(*text);
     return true;
 }
 
 void TIniDocument::Parse(std::string_view text) {
     sections_.clear();
+    // A byte-order mark left by an editor would otherwise hide the first section.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -83,16 +95,15 @@ void TIniDocument::Parse(std::string_view text) {
             sections_.push_back({std::string(Trim(trimmed.substr(1, trimmed.size() - 2))), {}});
             continue;
         }
-        if (trimmed.empty())
-            continue;
         if (sections_.empty())
             sections_.push_back({"", {}});
+        // Text values keep their blanks: a name or password may begin or end with one.
         const auto equals = line.find('=');
-        if (equals == std::string_view::npos)
+        if (trimmed.empty() || equals == std::string_view::npos)
             sections_.back().entries.push_back({std::string(line), {}, false});
         else
-            sections_.back().entries.push_back({std::string(Trim(line.substr(0, equals))),
-                                                std::string(Trim(line.substr(equals + 1))), true});
+            sections_.back().entries.push_back(
+                {std::string(Trim(line.substr(0, equals))), std::string(line.substr(equals + 1)), true});
     }
 }
 
@@ -164,7 +175,12 @@ void TIniDocument::WriteString(std::string_view section, std::string_view key, s
             return;
         }
     }
-    it->entries.push_back({std::string(key), line, true});
+    // A new key goes after the section's last non-blank line, before the blank lines that part it
+    // from the next section.
+    auto at = it->entries.end();
+    while (at != it->entries.begin() && !(at - 1)->isPair && Trim((at - 1)->key).empty())
+        --at;
+    it->entries.insert(at, {std::string(key), line, true});
 }
 
 void TIniDocument::WriteInteger(std::string_view section, std::string_view key, long long value) {

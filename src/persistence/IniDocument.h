@@ -1,5 +1,7 @@
 #pragma once
 
+#include "persistence/SmallFile.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,11 +9,14 @@
 
 // An INI text document of our own: sections of key=value lines, kept in memory with every
 // section, key and line it does not know, in their order. Keys and sections match without regard
-// to case. Texts are bytes of the single-byte code page.
+// to case. Texts are bytes of the single-byte code page. Values are kept as written, blanks
+// included; numbers are read with the blanks around them ignored.
 class TIniDocument {
 public:
-    // Reads the file; a missing or unreadable file gives an empty document (false).
+    // Reads the file; a missing or unreadable file, or anything but a regular file of at most
+    // 1 MB, gives an empty document (false).
     bool Load(const std::string& path);
+    bool Load(const std::string& path, SmallFile::TReadError& error);
     // Writes the whole document with CR LF line ends to a temporary file beside the target and
     // renames it over the target, so the old file survives any failure.
     bool Save(const std::string& path) const;
@@ -45,5 +50,6 @@ private:
     std::vector<TSection> sections_; // the first may be unnamed: lines before any section
 };
 
-// A whole integer in the text, decimal or "0x"/"$" hexadecimal, within 32 bits signed; nothing otherwise.
+// A whole integer in the text, decimal or "0x"/"$" hexadecimal, with at most one leading sign,
+// within 32 bits signed (hexadecimal up to 0xFFFFFFFF, read as its bits); nothing otherwise.
 std::optional<int> ParseIniInteger(std::string_view text);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTimer>
 
@@ -76,6 +77,36 @@ TEST_F(FramedSession, ReplyThatNeverComesAndItsLateArrival) {
     const std::uint16_t sequence = peer.requests.at(0).sequence;
     peer.SendUnasked(TFramedPeer::ValuesFrame(sequence, {{1500, 7}}));
     EXPECT_TRUE(WaitUntil([&] { return session.FetchRegister(1500) == 7; }));
+}
+
+TEST_F(FramedSession, ReplyLeavingOutAnAskedRegisterFails) {
+    peer.registers[1700] = 50;
+    peer.registers[1701] = 49320;
+    peer.absent = {1702};
+    session.StoreRegister(1702, 43101);
+    ASSERT_TRUE(session.ReadRegisters(1700, 3, true));
+    EXPECT_FALSE(session.FlushReads(0));
+    EXPECT_EQ(session.FetchRegister(1700), 50); // what came is stored all the same
+    EXPECT_EQ(session.FetchRegister(1702), 43101);
+    EXPECT_FALSE(session.ReadRegisters(1702, 1));
+    EXPECT_FALSE(session.WriteRegister(1702, 502)); // its read-back cannot confirm it
+
+    // A register asked twice in one list needs to come back once.
+    peer.absent.clear();
+    ASSERT_TRUE(session.ReadRegisters(212, 1, true));
+    ASSERT_TRUE(session.ReadRegisters(212, 1, true));
+    EXPECT_TRUE(session.FlushReads(0));
+}
+
+TEST_F(FramedSession, WaitLastsItsWholeTime) {
+    // A coarse timer may end a wait up to 5 % early; the time-out is a promise to the device.
+    peer.silent = true;
+    QElapsedTimer elapsed;
+    for (int i = 0; i < 3; ++i) {
+        elapsed.start();
+        EXPECT_FALSE(session.ReadRegisters(1500, 1, true) && session.FlushReads(0.4));
+        EXPECT_GE(elapsed.elapsed(), 400);
+    }
 }
 
 TEST_F(FramedSession, TransactionDuringAWaitIsRefusedAtOnce) {

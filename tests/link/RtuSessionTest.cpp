@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -95,6 +98,35 @@ TEST_F(RtuSession, BadRepliesStoreNothing) {
 
     EXPECT_TRUE(session.ReadRegisters(1500, 1)); // the line is usable again
     EXPECT_EQ(session.FetchRegister(1500), 2);
+}
+
+TEST_F(RtuSession, ReplyFollowedByExtraBytesIsRefused) {
+    peer->SetRegister(1500, 2);
+    ASSERT_TRUE(Open());
+    peer->SetFault(TModbusPeer::TFault::TrailingBytes);
+    EXPECT_FALSE(session.ReadRegisters(1500, 1));
+    EXPECT_EQ(session.FetchRegister(1500), 0);
+    peer->SetFault(TModbusPeer::TFault::None);
+    EXPECT_TRUE(session.ReadRegisters(1500, 1));
+    EXPECT_EQ(session.FetchRegister(1500), 2);
+}
+
+TEST_F(RtuSession, VanishedPortClosesTheLinkAndLeavesTheCpuIdle) {
+    ASSERT_TRUE(Open());
+    int changes = 0;
+    QObject::connect(&session, &TEquipComm::linkStateChanged, [&] { ++changes; });
+    peer.reset();
+    pty.Cut();
+    const std::clock_t cpuBefore = std::clock();
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double cpuSeconds = static_cast<double>(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    EXPECT_FALSE(session.IsConnected());
+    EXPECT_EQ(changes, 1);
+    // A port left open after it vanished keeps the event loop busy: most of the 5 s would be CPU.
+    EXPECT_LT(cpuSeconds, 1.0);
+    EXPECT_FALSE(session.ReadRegisters(1500, 1));
 }
 
 TEST_F(RtuSession, FrameLimitsAreRefusedUnsent) {

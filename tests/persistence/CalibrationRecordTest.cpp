@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <optional>
 
 namespace {
 
@@ -77,6 +78,31 @@ TEST(CalibrationNumbers, FormatAndParse) {
     EXPECT_EQ(ParseCalibrationNumber("-3E2"), -300.0);
     EXPECT_FALSE(ParseCalibrationNumber("1.2.3"));
     EXPECT_FALSE(ParseCalibrationNumber(""));
+    // A leading "+" is a number; what a 32-bit float cannot hold is not.
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"+1.5", 1.5}, {" +0,25 ", 0.25}, {"+-1", {}},  {"--1", {}},   {"nan", {}},
+        {"inf", {}},   {"-inf", {}},      {"1e39", {}}, {"-1e39", {}}, {"1e400", {}},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ParseCalibrationNumber(text), value) << text;
+}
+
+TEST_F(CalibrationRecord, ValuesBeyondTheirTypeTakeTheirDefaults) {
+    for (const char* res : {"1e12", "nan", "-3e9"}) {
+        {
+            std::ofstream f(Folder() + "calib9.ini");
+            f << "[CalibSection]\nRes127=" << res << "\n[CalibRTD1]\nGanho=inf\nOffset=+2.5\n";
+        }
+        TCalibrationRecord record(Folder());
+        record.Load(9);
+        EXPECT_EQ(record.res127, 12700) << res;
+        EXPECT_EQ(record.rtds[0].gain, 1.0f) << res;
+        EXPECT_EQ(record.rtds[0].offset, 2.5f) << res;
+        ASSERT_TRUE(record.Save(9));
+        TIniDocument d;
+        ASSERT_TRUE(d.Load(Folder() + "calib9.ini"));
+        EXPECT_EQ(d.Value("CalibSection", "Res127"), "12700");
+    }
 }
 
 } // namespace

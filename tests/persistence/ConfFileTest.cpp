@@ -12,7 +12,10 @@
 
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -135,9 +138,14 @@ TEST_F(ConfFileLoad, RefusedFilesSendNothing) {
     };
     const Case cases[] = {
         {"another family", "[GeneralConf]\nDeviceSignature=10146\n[ConfRele]\nSetPointRTD1=80\n", -1},
-        {"value too large", "[ConfRele]\nSetPointRTD1=80\nSetPointRTD5=70000\n", 1},
+        {"value too large", "[GeneralConf]\n[ConfRele]\nSetPointRTD1=80\nSetPointRTD5=70000\n", 1},
         {"not a number", "[GeneralConf]\nIpPort=fast\n", 1702},
-        {"negative", "[ConfCalc]\nDeltaT3=-1\n", 202},
+        {"negative", "[GeneralConf]\n[ConfCalc]\nDeltaT3=-1\n", 202},
+        {"doubled sign", "[GeneralConf]\n[ConfCalc]\nDeltaT2=--62\n", 202},
+        {"sign inside a hexadecimal number", "[GeneralConf]\nIpPort=0x-5\n", 1702},
+        {"no general section", "[ConfRele]\nSetPointRTD1=80\n", 0},
+        {"another family's backup behind a byte-order mark",
+         "\xEF\xBB\xBF[GeneralConf]\r\nDeviceSignature=10146\r\n[ConfRele]\r\nSetPointRTD1=80\r\n", -1},
         {"no section of the family", "[ConfParalelismo]\nTamanhoBus=2\n", 0},
         {"empty file", "", 0},
     };
@@ -146,10 +154,52 @@ TEST_F(ConfFileLoad, RefusedFilesSendNothing) {
         EXPECT_FALSE(Load(c.text, error)) << c.name;
         EXPECT_EQ(error, c.error) << c.name;
     }
-    int error = 99;
-    EXPECT_FALSE(ConfFile::LoadConfFile(session, dir.filePath("missing.conf").toStdString(), error));
-    EXPECT_EQ(error, 0);
+    // Anything but a regular file of a sane size is refused before it is read.
+    const std::string fifo = dir.filePath("fifo.conf").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string large = dir.filePath("large.conf").toStdString();
+    WriteFile(large, "[GeneralConf]\n" + std::string(1100000, ';'));
+    const std::pair<std::string, SmallFile::TReadError> unreadable[] = {
+        {dir.filePath("missing.conf").toStdString(), SmallFile::TReadError::Missing},
+        {dir.path().toStdString(), SmallFile::TReadError::NotAFile},
+        {fifo, SmallFile::TReadError::NotAFile},
+        {"/dev/zero", SmallFile::TReadError::NotAFile},
+        {large, SmallFile::TReadError::TooLarge},
+    };
+    for (const auto& [path, why] : unreadable) {
+        TLoadReport report;
+        EXPECT_FALSE(ConfFile::LoadConfFile(session, path, TLoadOptions(), report)) << path;
+        EXPECT_EQ(report.outcome, TLoadOutcome::Unreadable) << path;
+        EXPECT_EQ(report.readError, why) << path;
+        EXPECT_EQ(report.errorRegister, 0) << path;
+    }
     EXPECT_EQ(Writes(), 0u);
+}
+
+TEST_F(ConfFileLoad, CutOffFileLoadsOnlyWhenDefaultsAreAllowed) {
+    peer->SetRegister(215, 150);
+    Open(0);
+    ASSERT_TRUE(ConfFile::SaveConfFile(session, Path()));
+    std::ifstream in(Path(), std::ios::binary);
+    std::string whole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Cut in the middle of the relay section, as an interrupted copy leaves it.
+    WriteFile(Path(), whole.substr(0, whole.find("SetPointRTD5=")));
+
+    const TLoadReport check = ConfFile::CheckConfFile(session, Path());
+    EXPECT_EQ(check.outcome, TLoadOutcome::Loaded);
+    ASSERT_FALSE(check.missingKeys.empty());
+    EXPECT_EQ(check.missingKeys.front(), "ConfRele/SetPointRTD5");
+    EXPECT_EQ(check.missingKeys.back(), "ConfSerial/ModbusTxDelay3");
+
+    TLoadReport report;
+    EXPECT_FALSE(ConfFile::LoadConfFile(session, Path(), TLoadOptions{false}, report));
+    EXPECT_EQ(report.outcome, TLoadOutcome::MissingKeys);
+    EXPECT_EQ(Writes(), 0u);
+
+    EXPECT_TRUE(ConfFile::LoadConfFile(session, Path(), TLoadOptions{true}, report));
+    EXPECT_EQ(peer->Register(215), 200); // MaxDifTemp took its default
+    EXPECT_EQ(report.written, static_cast<int>(Writes()));
+    EXPECT_GT(report.written, 0);
 }
 
 TEST_F(ConfFileLoad, FileEqualToTheDeviceSendsNothing) {
@@ -165,23 +215,35 @@ TEST_F(ConfFileLoad, FileEqualToTheDeviceSendsNothing) {
 TEST_F(ConfFileLoad, FailedWriteStopsWithItsRegister) {
     Open(0);
     peer->SetExceptionRegister(41 + 2); // the read-back of Retardo3 fails
-    int error = 99;
-    EXPECT_FALSE(Load("[ConfRele]\nRetardo3=9\nMaxDifTemp=150\n", error));
-    EXPECT_EQ(error, 41);
+    WriteFile(Path(), "[GeneralConf]\n[ConfRele]\nSetPointRTD1=90\nRetardo3=9\nMaxDifTemp=150\n");
+    TLoadReport report;
+    EXPECT_FALSE(ConfFile::LoadConfFile(session, Path(), TLoadOptions(), report));
+    EXPECT_EQ(report.outcome, TLoadOutcome::WriteFailed);
+    EXPECT_EQ(report.errorRegister, 41);
     EXPECT_EQ(peer->Register(215), 0); // later keys were not written
+    // Every write but the failed one, the address setting counted once for its two registers.
+    EXPECT_EQ(report.written, static_cast<int>(Writes()) - 2);
 }
 
 TEST_F(ConfFileLoad, ParallelismMovesToItsNewBusAddress) {
-    peer->SetRegister(0x8000 + 1951, 3);
+    // Unit at address 1; every unit's bus size is 2 and unit 5's relay 7 setting is 3.
+    peer->SetRegister(0x8000 + 1951, 1);
+    for (int unit = 0; unit < 16; ++unit)
+        peer->SetRegister(0x8000 + 21 + unit, 2);
+    peer->SetRegister(0x8000 + 126, 3);
     Open(1);
     int error = 99;
-    ASSERT_TRUE(Load("[ConfParalelismo]\nEnderecoBus=5\nTamanhoBus=4\n[ConfSaida]\nEscalaSaida=2\n", error))
+    ASSERT_TRUE(Load("[GeneralConf]\n[ConfParalelismo]\nEnderecoBus=5\nTamanhoBus=0\nNumPosic=2\n"
+                     "[ConfSaida]\nEscalaSaida=2\n",
+                     error))
         << error;
     EXPECT_EQ(peer->Register(0x8000 + 1951), 5);
-    EXPECT_EQ(peer->Register(0x8000 + 21 + 5), 4);
+    EXPECT_EQ(peer->Register(0x8000 + 21 + 5), 0); // equal to a cell never read at the old address
+    EXPECT_EQ(peer->Register(0x8000 + 41 + 5), 2);
+    EXPECT_EQ(peer->Register(0x8000 + 121 + 5), 0); // ConfRele7's default
     EXPECT_EQ(peer->Register(0x8000 + 301 + 5), 2);
-    EXPECT_EQ(peer->Register(0x8000 + 21 + 3), 0);
-    EXPECT_FALSE(Load("[ConfParalelismo]\nEnderecoBus=16\n", error));
+    EXPECT_EQ(peer->Register(0x8000 + 21 + 1), 2); // the old address keeps its settings
+    EXPECT_FALSE(Load("[GeneralConf]\n[ConfParalelismo]\nEnderecoBus=16\n", error));
     EXPECT_EQ(error, 1);
 }
 
@@ -232,7 +294,7 @@ TEST_F(ConfFileLoadTcp, PasswordOnlyWhenItIsFourLetters) {
 
 TEST_F(ConfFileLoadTcp, RegulatorSetsAndIrrigationTexts) {
     int error = 99;
-    ASSERT_TRUE(Load(2, "[ConfConjunto0]\nTensaoNominal=1200\n", error)) << error;
+    ASSERT_TRUE(Load(2, "[GeneralConf]\n[ConfConjunto0]\nTensaoNominal=1200\n", error)) << error;
     EXPECT_EQ(peer.registers[1], 1200);
     EXPECT_EQ(peer.registers[141], 1150); // set 7 from its defaults
     EXPECT_EQ(peer.registers[151], 59);
@@ -241,13 +303,14 @@ TEST_F(ConfFileLoadTcp, RegulatorSetsAndIrrigationTexts) {
     const std::string ssid(40, 'W');
     ASSERT_TRUE(Load(3,
                      "[GeneralConf]\nWifiSsid=" + ssid +
-                         "\nWifiPass=ab\n[ConfQEL880IRR]\nBloquearConsumo=1\n"
+                         "\nWifiPass= a \n[ConfQEL880IRR]\nBloquearConsumo=1\n"
                          "RelayScreenSoftwareCommand=5\n",
                      error))
         << error;
     EXPECT_EQ(peer.registers[1735], 'W' | 'W' << 8); // characters 31 and 32
     EXPECT_EQ(peer.registers.count(1736), 0u);
-    EXPECT_EQ(peer.registers[1740], 'a' | 'b' << 8);
+    EXPECT_EQ(peer.registers[1740], ' ' | 'a' << 8); // text values keep their blanks
+    EXPECT_EQ(peer.registers[1741], ' ');
     EXPECT_EQ(peer.registers.count(1755), 1u); // the whole block, zero-padded
     EXPECT_EQ(peer.registers[1760], 43101);
     EXPECT_EQ(peer.registers[32], 1);
@@ -257,7 +320,7 @@ TEST_F(ConfFileLoadTcp, RegulatorSetsAndIrrigationTexts) {
 TEST_F(ConfFileLoadTcp, FailedFinalFlushReportsZero) {
     peer.writeReplyCount = 1;
     int error = 99;
-    EXPECT_FALSE(Load(0, "[ConfRele]\nSetPointRTD1=80\n", error));
+    EXPECT_FALSE(Load(0, "[GeneralConf]\n[ConfRele]\nSetPointRTD1=80\n", error));
     EXPECT_EQ(error, 0);
     ASSERT_FALSE(peer.requests.empty());
     EXPECT_EQ(peer.requests.front().command, 10); // every write went out in one list

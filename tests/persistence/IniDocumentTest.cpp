@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <climits>
 #include <fstream>
 #include <sstream>
 
@@ -41,16 +42,67 @@ TEST(IniDocument, Integers) {
         const char* text;
         std::optional<int> value;
     };
-    const Case cases[] = {{"42", 42},   {" -7 ", -7},       {"0x1F", 31},
-                          {"$ff", 255}, {"0xFFFFFFFF", -1}, {"2147483648", {}},
-                          {"12a", {}},  {"", {}},           {"-1062731726", -1062731726},
-                          {"1.5", {}}};
+    const Case cases[] = {{"42", 42},
+                          {" -7 ", -7},
+                          {"+7", 7},
+                          {"0x1F", 31},
+                          {"$ff", 255},
+                          {"0xFFFFFFFF", -1},
+                          {"-0x10", -16},
+                          {"2147483648", {}},
+                          {"-2147483648", INT_MIN},
+                          {"-2147483649", {}},
+                          {"12a", {}},
+                          {"", {}},
+                          {"-", {}},
+                          {"0x", {}},
+                          {"-1062731726", -1062731726},
+                          {"1.5", {}},
+                          {"--62", {}},
+                          {"+-5", {}},
+                          {"0x-5", {}},
+                          {"$+5", {}},
+                          {"- 5", {}},
+                          {"--9223372036854775808", {}},
+                          {"99999999999999999999999", {}},
+                          {"0x100000000", {}}};
     for (const auto& c : cases)
         EXPECT_EQ(ParseIniInteger(c.text), c.value) << c.text;
     TIniDocument d;
     d.Parse("[S]\nK=abc\n");
     EXPECT_EQ(d.ReadInteger("S", "K", 9), 9);
     EXPECT_EQ(d.ReadInteger("S", "Missing", 8), 8);
+}
+
+TEST(IniDocument, WhatOtherEditorsLeave) {
+    TIniDocument d;
+    // A byte-order mark, CR LF line ends, blank lines and blanks around names and values.
+    d.Parse(
+        "\xEF\xBB\xBF[GeneralConf]\r\nDeviceSignature = 10146\r\nWifiSsid= Net \r\n\r\n[Other]\r\nK=1\r\n");
+    EXPECT_TRUE(d.HasSection("GeneralConf"));
+    EXPECT_EQ(d.ReadInteger("GeneralConf", "DeviceSignature", 0), 10146);
+    EXPECT_EQ(d.Value("GeneralConf", "WifiSsid"), " Net "); // text values keep their blanks
+    // Blank lines survive a save; a new key goes before the blank line that ends its section.
+    d.WriteString("GeneralConf", "New", "v");
+    EXPECT_EQ(d.Text(), "[GeneralConf]\r\nDeviceSignature= 10146\r\nWifiSsid= Net \r\nNew=v\r\n\r\n"
+                        "[Other]\r\nK=1\r\n");
+}
+
+TEST(IniDocument, OnlyRegularFilesOfASaneSizeAreRead) {
+    QTemporaryDir dir;
+    TIniDocument d;
+    SmallFile::TReadError error = SmallFile::TReadError::None;
+    EXPECT_FALSE(d.Load(dir.path().toStdString(), error));
+    EXPECT_EQ(error, SmallFile::TReadError::NotAFile);
+    EXPECT_FALSE(d.Load("/dev/zero", error));
+    EXPECT_EQ(error, SmallFile::TReadError::NotAFile);
+    const std::string large = dir.filePath("large.ini").toStdString();
+    std::ofstream(large) << std::string(SmallFile::kMaxBytes + 1, ';');
+    EXPECT_FALSE(d.Load(large, error));
+    EXPECT_EQ(error, SmallFile::TReadError::TooLarge);
+    std::ofstream(large, std::ios::trunc) << "[S]\nK=1\n";
+    EXPECT_TRUE(d.Load(large, error));
+    EXPECT_EQ(error, SmallFile::TReadError::None);
 }
 
 TEST(IniDocument, SaveReplacesTheFileWhole) {

@@ -71,7 +71,8 @@ void TFramedPeer::Handle(const TRequest& request) {
     if (request.command == 1) {
         std::vector<std::pair<std::uint16_t, std::uint16_t>> pairs;
         for (std::uint16_t reg : request.items)
-            pairs.push_back({reg, registers[reg]});
+            if (!absent.contains(reg))
+                pairs.push_back({reg, registers[reg]});
         reply = ValuesFrame(request.sequence, pairs);
     } else if (request.command == 10) {
         for (std::size_t i = 0; i + 1 < request.items.size(); i += 2)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <vector>
 
 class QTcpSocket;
@@ -33,7 +34,8 @@ public:
     int segments = 1;  // split each reply over this many writes
     QByteArray prefix; // bytes sent before each reply
     std::uint16_t writeReplyCount = 0;
-    int closeAfter = -1; // hang up after this many requests (-1: never)
+    int closeAfter = -1;            // hang up after this many requests (-1: never)
+    std::set<std::uint16_t> absent; // left out of every values reply, as a device without them does
 
     // A values frame for pairs, as the device sends it.
     static QByteArray ValuesFrame(std::uint16_t sequence,

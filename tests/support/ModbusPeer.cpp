@@ -102,6 +102,10 @@ void TModbusPeer::Handle(const std::uint8_t* request, int length) {
         return;
     }
     modbus_reply(ctx_, request, length, map_);
+    if (function == 0x03 && fault == TFault::TrailingBytes) {
+        const std::uint8_t extra[] = {0x00, 0x00};
+        [[maybe_unused]] const auto written = ::write(modbus_get_socket(ctx_), extra, sizeof extra);
+    }
 }
 
 void TModbusPeer::ApplyWrite(const std::uint8_t* request) {

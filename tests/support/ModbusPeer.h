@@ -13,7 +13,8 @@ struct _modbus_mapping_t;
 // holding registers on a serial device path in a thread of its own. It can be told to misbehave.
 class TModbusPeer {
 public:
-    enum class TFault { None, NoReply, NoEchoOnWrite, BadCrc };
+    // TrailingBytes: a valid read reply followed at once by two more bytes.
+    enum class TFault { None, NoReply, NoEchoOnWrite, BadCrc, TrailingBytes };
 
     TModbusPeer(const char* path, int baud, char parity, int stopBits, int slave = 1);
     ~TModbusPeer();

@@ -20,6 +20,11 @@ TPtyPair::TPtyPair() {
     }
 }
 
+void TPtyPair::Cut() {
+    socat_.kill();
+    socat_.waitForFinished(2000);
+}
+
 TPtyPair::~TPtyPair() {
     socat_.terminate();
     if (!socat_.waitForFinished(2000))

@@ -14,6 +14,8 @@ public:
     bool IsReady() const { return ready_; }
     QString ProgramEnd() const { return dir_.filePath("program"); }
     QString DeviceEnd() const { return dir_.filePath("device"); }
+    // Ends the cable: both pseudo-terminals go away, as a pulled USB adapter does.
+    void Cut();
 
 private:
     QTemporaryDir dir_;

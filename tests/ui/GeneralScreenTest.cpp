@@ -6,6 +6,7 @@
 #include "UiHelpers.h"
 
 #include "link/EquipComm.h"
+#include "persistence/Cp1252.h"
 #include "ui/shell/FormEntraIP.h"
 #include "ui/shell/FrameConfGeral.h"
 #include "ui/shell/MainForm.h"
@@ -207,6 +208,76 @@ TEST_F(GeneralScreen, SettingsClockDialogsAndFiles) {
     EXPECT_EQ(prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(reg(5), 80); // back to the saved set point
     EXPECT_EQ(window->Settings().connection[0].confFile, file.toStdString());
+}
+
+TEST_F(GeneralScreen, FilesThatCannotBeLoadedAsTheyStand) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    TFramedClient device;
+    ASSERT_TRUE(device.Connect(sim.Port()));
+    Start();
+    ASSERT_TRUE(ConnectTcp(sim));
+    auto reg = [&](std::uint16_t r) { return device.Read({r})->values.at(r); };
+    const QString file = dir.filePath("cut.conf");
+    prompts.files = {file};
+    Click(screen, "bbSalvarConf");
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray whole = saved.readAll();
+    saved.close();
+    ASSERT_TRUE(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    saved.write(whole.left(whole.indexOf("MaxDifTemp=")));
+    saved.close();
+    ASSERT_EQ(device.Write({{215, 150}})->count, 0);
+
+    // A file that lacks keys is loaded only when the user agrees to their defaults.
+    prompts.files = {file};
+    prompts.answers = {false};
+    Click(screen, "bbCarregarConf");
+    ASSERT_TRUE(prompts.shown.back().startsWith("question: "));
+    EXPECT_TRUE(prompts.shown.back().contains(" configurações estão ausentes do arquivo"));
+    EXPECT_EQ(reg(215), 150);
+    prompts.files = {file};
+    prompts.answers = {true};
+    Click(screen, "bbCarregarConf");
+    EXPECT_EQ(prompts.shown.back(), "information: Configuração carregada com sucesso");
+    EXPECT_EQ(reg(215), 200);
+
+    prompts.files = {dir.path()};
+    Click(screen, "bbCarregarConf");
+    EXPECT_EQ(prompts.shown.back(), "error: Não foi possível ler o arquivo.");
+
+    // The settings file keeps its texts in the single-byte code page: a name it cannot hold is refused.
+    prompts.files = {dir.filePath("配置.conf")};
+    Click(screen, "bbSalvarConf");
+    EXPECT_TRUE(prompts.shown.back().startsWith("error: O nome deste arquivo tem caracteres"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("配置.conf")));
+    prompts.files = {dir.filePath("configuração.conf")};
+    Click(screen, "bbSalvarConf");
+    EXPECT_EQ(window->Settings().connection[0].confFile,
+              Cp1252::FromUnicode(dir.filePath("configuração.conf")));
+}
+
+TEST_F(GeneralScreen, LinkLostWhileConnectedIsSaidOnce) {
+    for (bool serial : {true, false}) {
+        SCOPED_TRACE(serial ? "serial" : "tcp");
+        TSimProcess sim({"--model", "T"});
+        ASSERT_TRUE(sim.IsReady());
+        if (!window)
+            Start();
+        ASSERT_TRUE(serial ? ConnectSerial(sim.RtuPath()) : ConnectTcp(sim));
+        const auto boxes = prompts.shown.size();
+        sim.Stop(); // the adapter pulled, the device's socket gone
+        QTest::qWait(300);
+        screen->Timer1Timer();
+        screen->Timer1Timer();
+        EXPECT_FALSE(window->Session().IsConnected());
+        EXPECT_EQ(Find<QLabel>(screen, "pnNumSerie")->text(), "Não Conectado");
+        EXPECT_EQ(Find<QAbstractButton>(screen, "bbConectar")->text(), "Conectar Serial");
+        EXPECT_TRUE(Find<QWidget>(screen, "bbConectarIP")->isEnabled());
+        EXPECT_EQ(Find<QLabel>(screen, "pnMensagem")->text(), "A conexão com o equipamento foi perdida.");
+        EXPECT_EQ(prompts.shown.size(), boxes); // no box per tick
+    }
 }
 
 TEST_F(GeneralScreen, RelayNamesAreKept) {

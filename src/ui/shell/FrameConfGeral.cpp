@@ -401,6 +401,12 @@ void TFrameConfGeral::Timer1Timer() {
     }
     FillControls();
     busy_ = false;
+    // A link that went away by itself (a socket reset, a serial adapter pulled) is said once.
+    if (linkUp_ && !session_.IsConnected()) {
+        linkUp_ = false;
+        SetConnectButtons();
+        notification_->ShowAt(Corner(70, 120), 400, Text(DeviceLost));
+    }
 }
 
 void TFrameConfGeral::CommitControls() {
@@ -427,6 +433,7 @@ void TFrameConfGeral::CommitControls() {
 }
 
 void TFrameConfGeral::Disconnect() {
+    linkUp_ = false;
     if (session_.IsConnected() || session_.IsConnecting())
         session_.Close();
     FillControls();
@@ -458,8 +465,8 @@ void TFrameConfGeral::bbConectarIPClick() {
     }
     TConnectionSettings& c = settings_.connection[kThermal];
     TFormEntraIP dialog(language_, DataFolder() + "deviceList.txt", prompts_, this);
-    dialog.Preset(QString::fromStdString(c.deviceIp), QString::fromStdString(c.pcIp), c.ipPort,
-                  QString::fromStdString(c.address));
+    dialog.Preset(Cp1252::ToUnicode(c.deviceIp), Cp1252::ToUnicode(c.pcIp), c.ipPort,
+                  Cp1252::ToUnicode(c.address));
     dialog.move(Corner(50, 50));
     const int result = prompts_.Exec(dialog);
     if (result != QDialog::Accepted && result != TFormEntraIP::kByAddress)
@@ -472,10 +479,11 @@ void TFrameConfGeral::bbConectarIPClick() {
         prompts_.Error(this, Text(InvalidIp));
         return;
     }
-    c.deviceIp = deviceIp.toStdString();
-    c.pcIp = pcIp.toStdString();
+    // Every text of the settings file is kept in the single-byte code page.
+    c.deviceIp = Cp1252::FromUnicode(deviceIp);
+    c.pcIp = Cp1252::FromUnicode(pcIp);
     c.ipPort = dialog.ResultPort();
-    c.address = dialog.AddressText().toStdString();
+    c.address = Cp1252::FromUnicode(dialog.AddressText());
     settings_.Save();
     ConnectNetwork(deviceIp, pcIp, dialog.ResultPort());
     SetConnectButtons();
@@ -571,6 +579,7 @@ bool TFrameConfGeral::IdentifyAndLogin(bool serial) {
 
 bool TFrameConfGeral::EndConnecting(bool connected) {
     notification_->hide();
+    linkUp_ = connected && session_.IsConnected();
     SetBusy(false);
     FillControls();
     return connected;
@@ -635,14 +644,18 @@ QString TFrameConfGeral::ChooseConfFile(bool save) {
         return {};
     }
     TConnectionSettings& c = settings_.connection[kThermal];
-    const QString last = QString::fromStdString(c.confFile);
+    const QString last = Cp1252::ToUnicode(c.confFile);
     const TFileDialogRequest request{Text(save ? SaveTitle : LoadTitle), Text(ConfFilter), "conf",
                                      last.isEmpty() ? QString() : QFileInfo(last).absolutePath()};
     const QString file = save ? prompts_.SaveFileName(this, request) : prompts_.OpenFileName(this, request);
-    if (!file.isEmpty()) {
-        c.confFile = file.toStdString();
-        settings_.Save();
+    if (file.isEmpty())
+        return {};
+    if (!Cp1252::CanEncode(file)) {
+        prompts_.Error(this, Text(PathNotStorable));
+        return {};
     }
+    c.confFile = Cp1252::FromUnicode(file);
+    settings_.Save();
     return file;
 }
 
@@ -659,6 +672,15 @@ void TFrameConfGeral::bbSalvarConfClick() {
 void TFrameConfGeral::bbCarregarConfClick() {
     const QString file = ChooseConfFile(false);
     if (file.isEmpty())
+        return;
+    const TLoadReport check = ConfFile::CheckConfFile(session_, file.toStdString());
+    if (check.outcome == TLoadOutcome::Unreadable) {
+        prompts_.Error(this, Text(FileUnreadable));
+        return;
+    }
+    // Older files may lack keys, which then take their defaults; never without asking.
+    if (check.outcome == TLoadOutcome::Loaded && !check.missingKeys.empty() &&
+        !prompts_.Question(this, Text(MissingKeys).arg(check.missingKeys.size())))
         return;
     notification_->ShowAt(Corner(70, 120), 500, Text(LoadingConf));
     int errorRegister = 0;

@@ -77,6 +77,7 @@ private:
     bool busy_ = false;
     bool filling_ = false;
     bool membrane_ = false;
+    bool linkUp_ = false; // logged in and not disconnected by the user
     TFormNotificacao* notification_;
     QTimer* timer_;
 

@@ -76,6 +76,19 @@ const char* const kTexts[Count][3] = {
     {"Carregar Configuração", "Load Configuration", "Cargar Configuración"},
     {"Arquivo de Configuração (*.conf)|*.conf", "Config File (*.conf)|*.conf",
      "Arquivo de Configuración (*.conf)|*.conf"},
+    {"%1 configurações estão ausentes do arquivo e serão ajustadas para os seus valores padrão. Carregar "
+     "mesmo assim?",
+     "%1 settings are missing from the file and will be set to their defaults. Load anyway?",
+     "Faltan %1 configuraciones en el archivo y se ajustarán a sus valores predeterminados. ¿Cargar de "
+     "todos modos?"},
+    {"Não foi possível ler o arquivo.", "The file could not be read.", "No fue posible leer el archivo."},
+    {"O nome deste arquivo tem caracteres que o programa não consegue guardar. Escolha um nome e uma "
+     "pasta sem esses caracteres.",
+     "This file name has characters the program cannot store. Choose a name and folder without them.",
+     "El nombre de este archivo tiene caracteres que el programa no puede guardar. Elija un nombre y una "
+     "carpeta sin ellos."},
+    {"A conexão com o equipamento foi perdida.", "The connection to the device was lost.",
+     "Se perdió la conexión con el equipo."},
 };
 
 } // namespace

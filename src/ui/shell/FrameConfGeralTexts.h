@@ -53,6 +53,10 @@ enum TId {
     SaveTitle,
     LoadTitle,
     ConfFilter,
+    MissingKeys,
+    FileUnreadable,
+    PathNotStorable,
+    DeviceLost,
     Count
 };
 
