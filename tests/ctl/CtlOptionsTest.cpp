@@ -28,6 +28,11 @@ TEST(CtlOptions, AcceptedCommandLines) {
     EXPECT_EQ(parsed.options->values, std::vector<int>{0});
     EXPECT_TRUE(parsed.options->ChangesDevice());
 
+    parsed = ParseCtlArguments(Split("--tcp h load-conf a.conf --defaults-for-missing"));
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->file, "a.conf");
+    EXPECT_TRUE(parsed.options->defaultsForMissing);
+
     parsed = ParseCtlArguments(Split("--tcp device identify"));
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->port, 43101);
@@ -96,6 +101,7 @@ TEST(CtlOptions, RefusedCommandLines) {
              "--serial /dev/x erase",                  // unknown command
              "--serial /dev/x --verbose identify",     // unknown option
              "--serial",                               // option without value
+             "--tcp h --defaults-for-missing read 1",  // load-conf only
          }) {
         const auto parsed = ParseCtlArguments(Split(line));
         EXPECT_FALSE(parsed.options) << line;

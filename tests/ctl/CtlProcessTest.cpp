@@ -1,3 +1,4 @@
+#include "BothLinkPeers.h"
 #include "CtlHarness.h"
 #include "FramedPeer.h"
 #include "ModbusPeer.h"
@@ -173,25 +174,17 @@ TEST(CtlOverRtu, IdentifyReadWriteCommand) {
     EXPECT_EQ(peer.Register(3000), 100);
 }
 
-// A framed peer and a libmodbus slave, both holding every register, so that a write can go
-// anywhere in 0..65535.
+// Peers that hold every register, so that a write can go anywhere in 0..65535.
 class CtlWrite : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FillIdentity(framed.registers);
-        ASSERT_TRUE(pty.IsReady());
-        rtu = std::make_unique<TModbusPeer>(pty.DeviceEnd().toLocal8Bit().constData(), 9600, 'N', 1);
-        ASSERT_TRUE(rtu->IsReady());
-        for (auto [reg, value] : framed.registers)
-            rtu->SetRegister(reg, value);
-    }
+    void SetUp() override { ASSERT_TRUE(peers.IsReady()); }
     std::vector<QStringList> Links() const {
-        return {{"--tcp", QStringLiteral("localhost:%1").arg(framed.Port()), "--password", "JUXT"},
-                {"--serial", pty.ProgramEnd(), "--password", "JUXT"}};
+        return {peers.Tcp() << "--password"
+                            << "JUXT",
+                peers.Rtu() << "--password"
+                            << "JUXT"};
     }
-    TFramedPeer framed;
-    TPtyPair pty;
-    std::unique_ptr<TModbusPeer> rtu;
+    TBothLinkPeers peers;
 };
 
 TEST_F(CtlWrite, RegistersOutsideTheFamilyMapAreConfirmedByTheirReadBack) {
@@ -309,13 +302,14 @@ TEST(CtlAgainstSimulator, SaveAndLoadConfigurationsOfEveryFamily) {
         EXPECT_TRUE(
             std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.endsWith("=44"); }));
     }
-    // A file of another family is refused, and the refusal names -1.
+    // A file of another family is refused before anything is written.
     TSimProcess regulator({"--model", "R"});
     ASSERT_TRUE(regulator.IsReady());
     const TRun run = RunCtl({"--serial", regulator.RtuPath(), "--family", "2", "--password", "JUXT",
                              "load-conf", dir.filePath("T.conf")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.endsWith("(-1)\n")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith("not a configuration file of family 2, nothing written\n"))
+        << run.err.toStdString();
 }
 
 } // namespace

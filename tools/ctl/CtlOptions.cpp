@@ -16,7 +16,9 @@ const char* const kCtlUsage =
     "  command CODE              send a command code to register 3000 (needs --password)\n"
     "  identify                  signature, family, firmware, minimum program version, serial number\n"
     "  save-conf FILE            read the device's settings and save them to a configuration file\n"
-    "  load-conf FILE            load a configuration file into the device (needs --password)\n";
+    "  load-conf FILE [--defaults-for-missing]\n"
+    "                            load a configuration file into the device (needs --password); a file\n"
+    "                            that lacks keys is refused unless they may take their defaults\n";
 
 namespace {
 
@@ -106,7 +108,8 @@ TCtlParse Parse(const QStringList& arguments) {
     // The help is kCtlUsage: the parser's own texts stay unused.
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version("version", {});
-    parser.addOptions({help, version});
+    const QCommandLineOption defaultsForMissing("defaults-for-missing", {});
+    parser.addOptions({help, version, defaultsForMissing});
     for (const char* name : {"serial", "baud", "format", "address", "tcp", "local", "family", "password"})
         parser.addOption({name, {}, "VALUE"});
     if (!parser.parse(QStringList{"qel880ctl"} + arguments))
@@ -137,6 +140,9 @@ TCtlParse Parse(const QStringList& arguments) {
     if (parser.isSet("tcp") == !options.serialPath.isEmpty())
         throw TParseError{QStringLiteral("give exactly one of --serial and --tcp")};
     ParseCommand(parser.positionalArguments(), options);
+    options.defaultsForMissing = parser.isSet(defaultsForMissing);
+    if (options.defaultsForMissing && options.command != TCtlCommand::LoadConf)
+        throw TParseError{QStringLiteral("--defaults-for-missing goes with load-conf")};
     return {TCtlRequest::Run, options, {}};
 }
 

@@ -23,10 +23,11 @@ struct TCtlOptions {
     std::optional<QString> password;
 
     TCtlCommand command = TCtlCommand::Identify;
-    int first = 0;           // read: first register; write: register
-    int count = 1;           // read
-    std::vector<int> values; // write: values; command: the code
-    QString file;            // save-conf, load-conf
+    int first = 0;                   // read: first register; write: register
+    int count = 1;                   // read
+    std::vector<int> values;         // write: values; command: the code
+    QString file;                    // save-conf, load-conf
+    bool defaultsForMissing = false; // load-conf: keys the file lacks take their defaults
     bool ChangesDevice() const {
         return command == TCtlCommand::Write || command == TCtlCommand::Command ||
                command == TCtlCommand::LoadConf;

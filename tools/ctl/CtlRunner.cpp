@@ -1,5 +1,7 @@
 #include "CtlRunner.h"
 
+#include "LoadReportText.h"
+
 #include "link/HostResolver.h"
 #include "link/RtuFrame.h"
 #include "model/DeviceIdentity.h"
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr int kConnectWaitMs = 20000;
+constexpr int kNetworkPortRegister = 1704;
 constexpr int kReadChunk = 125; // the longest RTU read; the framed flush packs chunks into lists
 constexpr std::size_t kWriteChunk = RtuFrame::kMaxWriteCount; // the longest RTU write-multiple
 
@@ -213,9 +216,12 @@ int TCtlRunner::Identify() {
     return 0;
 }
 
+void TCtlRunner::ReadNetworkPortFlag() {
+    // As the connection screens do: the network ports count when their register can be read.
+    session_.SetNetworkPortFlag(session_.ReadRegisters(kNetworkPortRegister, 1));
+}
+
 bool TCtlRunner::RefreshImage() {
-    // As the connection screens do: the network ports count when register 1704 can be read.
-    session_.SetNetworkPortFlag(session_.ReadRegisters(1704, 1));
     if (!RefreshConfiguration(session_)) {
         Fail(QStringLiteral("Error reading the configuration from the device."));
         return false;
@@ -224,6 +230,7 @@ bool TCtlRunner::RefreshImage() {
 }
 
 int TCtlRunner::SaveConf() {
+    ReadNetworkPortFlag();
     if (!RefreshImage())
         return 1;
     if (!ConfFile::SaveConfFile(session_, options_.file.toStdString()))
@@ -233,14 +240,21 @@ int TCtlRunner::SaveConf() {
 }
 
 int TCtlRunner::LoadConf() {
+    const std::string path = options_.file.toStdString();
+    // The file is checked before the device's settings are read: a file that cannot load costs no
+    // more than the network-port read its keys depend on.
+    ReadNetworkPortFlag();
+    TLoadReport report = ConfFile::CheckConfFile(session_, path);
+    if (report.outcome == TLoadOutcome::Loaded && !options_.defaultsForMissing && !report.missingKeys.empty())
+        report.outcome = TLoadOutcome::MissingKeys;
+    if (report.outcome != TLoadOutcome::Loaded)
+        return Fail(LoadReportText(report, options_.file, session_.Family()));
     if (!RefreshImage())
         return 1;
-    int errorRegister = 0;
-    if (!ConfFile::LoadConfFile(session_, options_.file.toStdString(), errorRegister))
-        return Fail(
-            QStringLiteral("Error loading the configuration. Some configurations may not have been loaded "
-                           "correctly. (%1)")
-                .arg(errorRegister));
+    TLoadOptions load;
+    load.defaultsForMissing = options_.defaultsForMissing;
+    if (!ConfFile::LoadConfFile(session_, path, load, report))
+        return Fail(LoadReportText(report, options_.file, session_.Family()));
     out_ << "loaded" << Qt::endl;
     return 0;
 }

@@ -29,6 +29,7 @@ private:
     int Identify();
     int SaveConf();
     int LoadConf();
+    void ReadNetworkPortFlag();
     bool RefreshImage();
     int Fail(const QString& message);
 
