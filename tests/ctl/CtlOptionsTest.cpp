@@ -28,12 +28,53 @@ TEST(CtlOptions, AcceptedCommandLines) {
     EXPECT_EQ(parsed.options->values, std::vector<int>{0});
     EXPECT_TRUE(parsed.options->ChangesDevice());
 
+    parsed = ParseCtlArguments(Split("--tcp h load-conf a.conf --defaults-for-missing"));
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->file, "a.conf");
+    EXPECT_TRUE(parsed.options->defaultsForMissing);
+
     parsed = ParseCtlArguments(Split("--tcp device identify"));
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->port, 43101);
     EXPECT_EQ(parsed.options->line.baudRate, 9600);
     EXPECT_EQ(parsed.options->address, 1);
     EXPECT_EQ(parsed.options->family, 0);
+}
+
+// Options may stand before, between or after the command's words.
+TEST(CtlOptions, OptionsAnywhereOnTheLine) {
+    for (const char* line : {
+             "--serial /dev/x --address 7 --password juxt write 1500 4 5",
+             "write 1500 4 5 --serial /dev/x --address 7 --password juxt",
+             "--serial /dev/x write 1500 --address 7 4 --password juxt 5",
+         }) {
+        SCOPED_TRACE(line);
+        const auto parsed = ParseCtlArguments(Split(line));
+        ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+        EXPECT_EQ(parsed.options->serialPath, "/dev/x");
+        EXPECT_EQ(parsed.options->address, 7);
+        EXPECT_EQ(parsed.options->password, "juxt");
+        EXPECT_EQ(parsed.options->command, TCtlCommand::Write);
+        EXPECT_EQ(parsed.options->first, 1500);
+        EXPECT_EQ(parsed.options->values, (std::vector<int>{4, 5}));
+    }
+}
+
+// Help and version need no link or command, and win over a complete command line.
+TEST(CtlOptions, HelpAndVersion) {
+    const std::pair<const char*, TCtlRequest> kCases[] = {
+        {"--help", TCtlRequest::Help},
+        {"-h", TCtlRequest::Help},
+        {"--serial /dev/x identify --help", TCtlRequest::Help},
+        {"--version", TCtlRequest::Version},
+        {"read 1 --version --tcp h", TCtlRequest::Version},
+    };
+    for (const auto& [line, request] : kCases) {
+        const auto parsed = ParseCtlArguments(Split(line));
+        EXPECT_EQ(parsed.request, request) << line;
+        EXPECT_FALSE(parsed.options) << line;
+    }
+    EXPECT_EQ(ParseCtlArguments(Split("--tcp h identify")).request, TCtlRequest::Run);
 }
 
 TEST(CtlOptions, RefusedCommandLines) {
@@ -60,6 +101,7 @@ TEST(CtlOptions, RefusedCommandLines) {
              "--serial /dev/x erase",                  // unknown command
              "--serial /dev/x --verbose identify",     // unknown option
              "--serial",                               // option without value
+             "--tcp h --defaults-for-missing read 1",  // load-conf only
          }) {
         const auto parsed = ParseCtlArguments(Split(line));
         EXPECT_FALSE(parsed.options) << line;

@@ -1,47 +1,19 @@
+#include "BothLinkPeers.h"
+#include "CtlHarness.h"
 #include "FramedPeer.h"
 #include "ModbusPeer.h"
 #include "PtyPair.h"
 #include "SimProcess.h"
-#include "WaitUntil.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
+#include <memory>
+
 namespace {
-
-struct TRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs qel880ctl while this process keeps serving its in-process peers.
-TRun RunCtl(const QStringList& arguments) {
-    QProcess process;
-    process.start(QEL880CTL_PATH, arguments);
-    TRun run;
-    if (!process.waitForStarted(5000) ||
-        !WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
-void FillIdentity(std::map<std::uint16_t, std::uint16_t>& regs) {
-    regs[2000] = 0x1206;
-    regs[2001] = 0x1200;
-    regs[2002] = 23847;
-    regs[2501] = 0x5678;
-    regs[2502] = 0x9234;
-    for (int i = 0; i < 4; ++i)
-        regs[static_cast<std::uint16_t>(1600 + i)] = static_cast<std::uint16_t>("JUXT"[i]);
-}
 
 const char* const kIdentity =
     "signature 23847\nfamily 0\nfirmware 1.2.6\nminimum-program 1.2.0\nserial 305419896\n";
@@ -72,6 +44,13 @@ TEST_F(CtlOverTcp, IdentifyAndRead) {
                         << "read"
                         << "1500");
     EXPECT_EQ(run.out, "1500 2\n");
+}
+
+TEST_F(CtlOverTcp, OptionsAfterTheCommand) {
+    peer.registers[1500] = 3;
+    const TRun run = RunCtl(QStringList{"read", "1500"} << Link());
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "1500 3\n");
 }
 
 TEST_F(CtlOverTcp, ChangesNeedTheRightPassword) {
@@ -145,6 +124,17 @@ TEST(CtlConnect, RefusedAndBadUsage) {
     EXPECT_TRUE(run.err.contains("usage"));
 }
 
+TEST(CtlUsage, HelpAndVersionOnStandardOutput) {
+    TRun run = RunCtl({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith("usage: qel880ctl")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.isEmpty());
+
+    run = RunCtl({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.toStdString(), "qel880ctl " QEL880_PROJECT_VERSION "\n");
+}
+
 TEST(CtlOverRtu, IdentifyReadWriteCommand) {
     TPtyPair pty;
     ASSERT_TRUE(pty.IsReady());
@@ -184,6 +174,55 @@ TEST(CtlOverRtu, IdentifyReadWriteCommand) {
     EXPECT_EQ(peer.Register(3000), 100);
 }
 
+// Peers that hold every register, so that a write can go anywhere in 0..65535.
+class CtlWrite : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(peers.IsReady()); }
+    std::vector<QStringList> Links() const {
+        return {peers.Tcp() << "--password"
+                            << "JUXT",
+                peers.Rtu() << "--password"
+                            << "JUXT"};
+    }
+    TBothLinkPeers peers;
+};
+
+TEST_F(CtlWrite, RegistersOutsideTheFamilyMapAreConfirmedByTheirReadBack) {
+    for (const QStringList& link : Links()) {
+        SCOPED_TRACE(link.front().toStdString());
+        const TRun run = RunCtl(QStringList(link) << "write"
+                                                  << "11"
+                                                  << "5"
+                                                  << "6");
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(RunCtl(QStringList(link) << "read"
+                                           << "11"
+                                           << "2")
+                      .out.toStdString(),
+                  "11 5\n12 6\n");
+    }
+}
+
+TEST_F(CtlWrite, LongRunsAreSentInPieces) {
+    QStringList values;
+    QString expected;
+    for (int i = 0; i < 300; ++i) {
+        values << QString::number(7000 + i);
+        expected += QStringLiteral("%1 %2\n").arg(5000 + i).arg(7000 + i);
+    }
+    for (const QStringList& link : Links()) {
+        SCOPED_TRACE(link.front().toStdString());
+        const TRun run = RunCtl(QStringList(link) << "write"
+                                                  << "5000" << values);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(RunCtl(QStringList(link) << "read"
+                                           << "5000"
+                                           << "300")
+                      .out.toStdString(),
+                  expected.toStdString());
+    }
+}
+
 } // namespace
 
 namespace {
@@ -200,6 +239,22 @@ TEST(CtlAgainstSimulator, IdentifiesOverBothLinks) {
             EXPECT_TRUE(run.out.contains(QStringLiteral("family %1\n").arg(family))) << run.out.toStdString();
             EXPECT_TRUE(run.out.endsWith("serial 4242\n"));
         }
+    }
+}
+
+// A measurement keeps its value: RTU echoes the write, the framed reply counts it refused.
+TEST(CtlAgainstSimulator, AWriteTheDeviceKeepsOutIsNotConfirmed) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    for (const QStringList& link : {QStringList{"--serial", sim.RtuPath()},
+                                    QStringList{"--tcp", QStringLiteral("localhost:%1").arg(sim.Port())}}) {
+        const TRun run = RunCtl(QStringList(link) << "--password"
+                                                  << "JUXT"
+                                                  << "write"
+                                                  << "501"
+                                                  << "12345");
+        EXPECT_EQ(run.status, 1) << link.front().toStdString();
+        EXPECT_TRUE(run.err.contains("501")) << run.err.toStdString();
     }
 }
 
@@ -247,13 +302,14 @@ TEST(CtlAgainstSimulator, SaveAndLoadConfigurationsOfEveryFamily) {
         EXPECT_TRUE(
             std::any_of(lines.begin(), lines.end(), [](const QString& l) { return l.endsWith("=44"); }));
     }
-    // A file of another family is refused, and the refusal names -1.
+    // A file of another family is refused before anything is written.
     TSimProcess regulator({"--model", "R"});
     ASSERT_TRUE(regulator.IsReady());
     const TRun run = RunCtl({"--serial", regulator.RtuPath(), "--family", "2", "--password", "JUXT",
                              "load-conf", dir.filePath("T.conf")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.endsWith("(-1)\n")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith("not a configuration file of family 2, nothing written\n"))
+        << run.err.toStdString();
 }
 
 } // namespace

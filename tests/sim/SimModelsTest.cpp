@@ -15,28 +15,29 @@ using Values = std::vector<std::uint16_t>;
 struct TModelCase {
     const char* model;
     int signature;
-    int setting;         // a setting register
-    int measurement;     // a read-only register
-    int command;         // a command that changes what `changed` reads
-    int changed;         // register read before and after the command
+    int setting;     // a setting register
+    int measurement; // a read-only register
+    int command;     // a command that changes what `changed` reads
+    int changed;     // register read before and after the command
 };
 
 const TModelCase kModels[] = {
-    {"T", 23847, 1, 501, 100, 1800},
-    {"T-membrane", 15012, 1202, 1209, 100, 1800},
+    {"T", 23847, 1, 501, 100, 1800},    {"T-membrane", 15012, 1202, 1209, 100, 1800},
     {"P", 10146, 22, 502, 1000, 502}, // unit at bus address 1
-    {"R", 58202, 21, 1001, 1000, 1015},
-    {"IRR", 15226, 31, 1009, 1140, 1001},
+    {"R", 58202, 21, 1001, 1000, 1015}, {"IRR", 15226, 31, 1009, 1140, 1001},
     {"C", 18447, 701, 1016, -1, -1},
 };
 
-void PrintTo(const TModelCase& c, std::ostream* out) { *out << c.model; }
+void PrintTo(const TModelCase& c, std::ostream* out) {
+    *out << c.model;
+}
 
 class SimModels : public ::testing::TestWithParam<TModelCase> {};
 
 TEST_P(SimModels, IdentitySettingsMeasurementsCommands) {
     const TModelCase& c = GetParam();
-    TSimProcess sim({"--model", c.model, "--password", "abcd", "--serial-number", "305419896", "--firmware", "1.3.5"});
+    TSimProcess sim(
+        {"--model", c.model, "--password", "abcd", "--serial-number", "305419896", "--firmware", "1.3.5"});
     ASSERT_TRUE(sim.IsReady());
     TModbusClient rtu(sim.RtuPath().toStdString());
     ASSERT_TRUE(rtu.IsReady());
@@ -58,7 +59,9 @@ TEST_P(SimModels, IdentitySettingsMeasurementsCommands) {
 
     // A setting written on one link reads back on both.
     EXPECT_TRUE(rtu.Write(c.setting, 7));
-    EXPECT_EQ(tcp.Read({static_cast<std::uint16_t>(c.setting)})->values.at(static_cast<std::uint16_t>(c.setting)), 7);
+    EXPECT_EQ(
+        tcp.Read({static_cast<std::uint16_t>(c.setting)})->values.at(static_cast<std::uint16_t>(c.setting)),
+        7);
     const auto written = tcp.Write({{static_cast<std::uint16_t>(c.setting), 9}});
     ASSERT_TRUE(written);
     EXPECT_EQ(written->count, 0);
@@ -86,12 +89,11 @@ TEST_P(SimModels, IdentitySettingsMeasurementsCommands) {
     EXPECT_EQ(sim.Stop(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryModel, SimModels, ::testing::ValuesIn(kModels),
-                         [](const auto& param) {
-                             std::string name = param.param.model;
-                             std::erase(name, '-');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryModel, SimModels, ::testing::ValuesIn(kModels), [](const auto& param) {
+    std::string name = param.param.model;
+    std::erase(name, '-');
+    return name;
+});
 
 TEST(SimThermal, EventBlocksGiveEachEventOnce) {
     TSimProcess sim({"--model", "T", "--events", "25"});
@@ -111,7 +113,8 @@ TEST(SimThermal, EventBlocksGiveEachEventOnce) {
         block->insert(block->end(), tail->begin(), tail->end());
         for (int slot = 0; slot < std::min(10, remaining); ++slot) {
             const auto* e = &(*block)[static_cast<std::size_t>(13 * slot)];
-            stamps.insert(e[0] | static_cast<std::uint64_t>(e[1]) << 16 | static_cast<std::uint64_t>(e[2]) << 32);
+            stamps.insert(e[0] | static_cast<std::uint64_t>(e[1]) << 16 |
+                          static_cast<std::uint64_t>(e[2]) << 32);
             EXPECT_GT(e[3], 1500); // a winding temperature above 0 ºC
             ++records;
         }
@@ -185,16 +188,31 @@ TEST(SimRegulator, MissingSetsAndClock) {
 }
 
 TEST(SimOptions, BadOptionsExitWithTwo) {
-    for (const QStringList& args : {QStringList{}, QStringList{"--model", "X"}, QStringList{"--model", "T", "--tcp", "x"},
-                                    QStringList{"--model", "T", "--password", "AB1D"},
-                                    QStringList{"--model", "T", "--firmware", "1.2"},
-                                    QStringList{"--model", "T", "--frobnicate"}}) {
+    for (const QStringList& args :
+         {QStringList{}, QStringList{"--model", "X"}, QStringList{"--model", "T", "--tcp", "x"},
+          QStringList{"--model", "T", "--password", "AB1D"}, QStringList{"--model", "T", "--firmware", "1.2"},
+          QStringList{"--model", "T", "--frobnicate"}}) {
         QProcess process;
         process.start(QEL880SIM_PATH, args);
         ASSERT_TRUE(process.waitForFinished(5000));
         EXPECT_EQ(process.exitCode(), 2) << args.join(' ').toStdString();
         EXPECT_FALSE(process.readAllStandardError().isEmpty());
     }
+}
+
+TEST(SimOptions, HelpAndVersion) {
+    for (const char* option : {"--help", "-h"}) {
+        QProcess process;
+        process.start(QEL880SIM_PATH, {option});
+        ASSERT_TRUE(process.waitForFinished(5000));
+        EXPECT_EQ(process.exitCode(), 0) << option;
+        EXPECT_TRUE(process.readAllStandardOutput().startsWith("usage: qel880-sim")) << option;
+    }
+    QProcess process;
+    process.start(QEL880SIM_PATH, {"--model", "T", "--version"});
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(), "qel880-sim " QEL880_PROJECT_VERSION "\n");
 }
 
 } // namespace

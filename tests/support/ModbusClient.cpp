@@ -48,3 +48,17 @@ bool TModbusClient::Write(int first, const std::vector<std::uint16_t>& values) {
     }
     return true;
 }
+
+std::optional<std::vector<std::uint8_t>> TModbusClient::Exchange(const std::vector<std::uint8_t>& request) {
+    std::vector<std::uint8_t> reply(MODBUS_RTU_MAX_ADU_LENGTH);
+    const int length = modbus_send_raw_request(ctx_, request.data(), static_cast<int>(request.size())) < 0
+                           ? -1
+                           : modbus_receive_confirmation(ctx_, reply.data());
+    if (length < 2) {
+        lastError_ = errno;
+        modbus_flush(ctx_);
+        return std::nullopt;
+    }
+    reply.resize(static_cast<std::size_t>(length - 2));
+    return reply;
+}

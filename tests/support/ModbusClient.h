@@ -19,6 +19,9 @@ public:
     std::optional<std::vector<std::uint16_t>> Read(int first, int count);
     bool Write(int reg, std::uint16_t value);
     bool Write(int first, const std::vector<std::uint16_t>& values);
+    // Sends address, function and data as given (the CRC added) and returns the reply without its
+    // CRC: a request no ordinary call would build.
+    std::optional<std::vector<std::uint8_t>> Exchange(const std::vector<std::uint8_t>& request);
     // The errno of the last failure (EMBXILADD for an illegal-address exception, ETIMEDOUT, EMBBADCRC...).
     int LastError() const { return lastError_; }
 

@@ -1,5 +1,7 @@
 #include "CtlOptions.h"
 
+#include <QCommandLineParser>
+
 #include <array>
 #include <utility>
 
@@ -7,12 +9,16 @@ const char* const kCtlUsage =
     "usage: qel880ctl (--serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
     "                 | --tcp HOST[:PORT] [--local IP])\n"
     "                 [--family N] [--password ABCD] COMMAND ...\n"
+    "       qel880ctl --help | --version\n"
+    "Options may stand before, between or after the command's words. COMMAND is one of:\n"
     "  read FIRST [COUNT]        one line per register: \"REGISTER VALUE\"\n"
     "  write REGISTER VALUE...   write one register or a run, verified (needs --password)\n"
     "  command CODE              send a command code to register 3000 (needs --password)\n"
     "  identify                  signature, family, firmware, minimum program version, serial number\n"
     "  save-conf FILE            read the device's settings and save them to a configuration file\n"
-    "  load-conf FILE            load a configuration file into the device (needs --password)\n";
+    "  load-conf FILE [--defaults-for-missing]\n"
+    "                            load a configuration file into the device (needs --password); a file\n"
+    "                            that lacks keys is refused unless they may take their defaults\n";
 
 namespace {
 
@@ -97,49 +103,55 @@ void ParseCommand(const QStringList& words, TCtlOptions& options) {
     }
 }
 
-TCtlOptions Parse(const QStringList& arguments) {
+TCtlParse Parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // The help is kCtlUsage: the parser's own texts stay unused.
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption version("version", {});
+    const QCommandLineOption defaultsForMissing("defaults-for-missing", {});
+    parser.addOptions({help, version, defaultsForMissing});
+    for (const char* name : {"serial", "baud", "format", "address", "tcp", "local", "family", "password"})
+        parser.addOption({name, {}, "VALUE"});
+    if (!parser.parse(QStringList{"qel880ctl"} + arguments))
+        throw TParseError{parser.errorText()};
+    if (parser.isSet(help))
+        return {TCtlRequest::Help, std::nullopt, {}};
+    if (parser.isSet(version))
+        return {TCtlRequest::Version, std::nullopt, {}};
+
     TCtlOptions options;
-    bool tcp = false;
-    int at = 0;
-    auto value = [&](const QString& option) {
-        if (at + 1 >= arguments.size())
-            throw TParseError{QStringLiteral("%1 needs a value").arg(option)};
-        return arguments[++at];
-    };
-    for (; at < arguments.size() && arguments[at].startsWith("--"); ++at) {
-        const QString option = arguments[at];
-        if (option == "--serial")
-            options.serialPath = value(option);
-        else if (option == "--baud")
-            options.line.baudRate = ParseInt(value(option), 1, 4000000, "baud rate");
-        else if (option == "--format")
-            ParseFormat(value(option), options.line);
-        else if (option == "--address")
-            options.address = static_cast<std::uint8_t>(ParseInt(value(option), 0, 255, "address"));
-        else if (option == "--tcp") {
-            ParseTcp(value(option), options);
-            tcp = true;
-        } else if (option == "--local")
-            options.localIp = value(option);
-        else if (option == "--family")
-            options.family = ParseInt(value(option), 0, 4, "family");
-        else if (option == "--password")
-            options.password = value(option);
-        else
-            throw TParseError{QStringLiteral("unknown option %1").arg(option)};
-    }
-    if (tcp == !options.serialPath.isEmpty())
+    // Given more than once, an option takes its last value.
+    if (parser.isSet("serial"))
+        options.serialPath = parser.value("serial");
+    if (parser.isSet("baud"))
+        options.line.baudRate = ParseInt(parser.value("baud"), 1, 4000000, "baud rate");
+    if (parser.isSet("format"))
+        ParseFormat(parser.value("format"), options.line);
+    if (parser.isSet("address"))
+        options.address = static_cast<std::uint8_t>(ParseInt(parser.value("address"), 0, 255, "address"));
+    if (parser.isSet("tcp"))
+        ParseTcp(parser.value("tcp"), options);
+    if (parser.isSet("local"))
+        options.localIp = parser.value("local");
+    if (parser.isSet("family"))
+        options.family = ParseInt(parser.value("family"), 0, 4, "family");
+    if (parser.isSet("password"))
+        options.password = parser.value("password");
+    if (parser.isSet("tcp") == !options.serialPath.isEmpty())
         throw TParseError{QStringLiteral("give exactly one of --serial and --tcp")};
-    ParseCommand(arguments.mid(at), options);
-    return options;
+    ParseCommand(parser.positionalArguments(), options);
+    options.defaultsForMissing = parser.isSet(defaultsForMissing);
+    if (options.defaultsForMissing && options.command != TCtlCommand::LoadConf)
+        throw TParseError{QStringLiteral("--defaults-for-missing goes with load-conf")};
+    return {TCtlRequest::Run, options, {}};
 }
 
 } // namespace
 
 TCtlParse ParseCtlArguments(const QStringList& arguments) {
     try {
-        return {Parse(arguments), {}};
+        return Parse(arguments);
     } catch (const TParseError& error) {
-        return {std::nullopt, error.text};
+        return {TCtlRequest::Run, std::nullopt, error.text};
     }
 }

@@ -23,17 +23,22 @@ struct TCtlOptions {
     std::optional<QString> password;
 
     TCtlCommand command = TCtlCommand::Identify;
-    int first = 0;           // read: first register; write: register
-    int count = 1;           // read
-    std::vector<int> values; // write: values; command: the code
-    QString file;            // save-conf, load-conf
+    int first = 0;                   // read: first register; write: register
+    int count = 1;                   // read
+    std::vector<int> values;         // write: values; command: the code
+    QString file;                    // save-conf, load-conf
+    bool defaultsForMissing = false; // load-conf: keys the file lacks take their defaults
     bool ChangesDevice() const {
         return command == TCtlCommand::Write || command == TCtlCommand::Command ||
                command == TCtlCommand::LoadConf;
     }
 };
 
+// What the command line asks for: a command, or only the help or the version.
+enum class TCtlRequest { Run, Help, Version };
+
 struct TCtlParse {
+    TCtlRequest request = TCtlRequest::Run;
     std::optional<TCtlOptions> options;
     QString error; // set when options is empty
 };

@@ -1,6 +1,9 @@
 #include "CtlRunner.h"
 
+#include "LoadReportText.h"
+
 #include "link/HostResolver.h"
+#include "link/RtuFrame.h"
 #include "model/DeviceIdentity.h"
 #include "persistence/ConfFile.h"
 #include "persistence/ConfRefresh.h"
@@ -9,11 +12,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
 constexpr int kConnectWaitMs = 20000;
+constexpr int kNetworkPortRegister = 1704;
 constexpr int kReadChunk = 125; // the longest RTU read; the framed flush packs chunks into lists
+constexpr std::size_t kWriteChunk = RtuFrame::kMaxWriteCount; // the longest RTU write-multiple
 
 QString Range(int first, int count) {
     return count == 1 ? QString::number(first) : QStringLiteral("%1..%2").arg(first).arg(first + count - 1);
@@ -149,13 +155,43 @@ int TCtlRunner::Read() {
 }
 
 int TCtlRunner::Write() {
-    const int n = static_cast<int>(options_.values.size());
-    const bool ok = n == 1 ? session_.WriteRegister(options_.first, options_.values.front(), false, true)
-                           : session_.WriteRegisters(options_.first, options_.values, false, true);
-    if (!ok)
-        return Fail(QStringLiteral("the device did not confirm the write of register %1")
-                        .arg(Range(options_.first, n)));
+    const std::span<const int> values = options_.values;
+    for (std::size_t at = 0; at < values.size(); at += kWriteChunk) {
+        const auto run = values.subspan(at, std::min(kWriteChunk, values.size() - at));
+        if (!WriteRun(options_.first + static_cast<int>(at), run))
+            return 1;
+    }
     return 0;
+}
+
+bool TCtlRunner::WriteRun(int first, std::span<const int> values) {
+    const int n = static_cast<int>(values.size());
+    for (int reg = first; reg < first + n; ++reg)
+        received_.erase(reg);
+    const bool answered = session_.WriteRegisters(first, values, false, true);
+    // The session checks the read-back against the image, which has no cell for a register outside
+    // the family's map: what came back on the wire decides.
+    for (int reg = first; reg < first + n; ++reg) {
+        if (!received_.contains(reg)) {
+            Fail(QStringLiteral("no reply from the device reading back register %1").arg(Range(first, n)));
+            return false;
+        }
+    }
+    // Over TCP the write's own reply counts the refused items; over RTU the read-back is the only answer.
+    if (session_.IsTcp() && !answered) {
+        Fail(QStringLiteral("the device refused the write of register %1").arg(Range(first, n)));
+        return false;
+    }
+    for (int i = 0; i < n; ++i) {
+        const int reg = first + i;
+        if (received_[reg] != values[static_cast<std::size_t>(i)]) {
+            Fail(QStringLiteral("the device did not confirm the write of register %1: it reads %2")
+                     .arg(reg)
+                     .arg(received_[reg]));
+            return false;
+        }
+    }
+    return true;
 }
 
 int TCtlRunner::Command() {
@@ -180,9 +216,12 @@ int TCtlRunner::Identify() {
     return 0;
 }
 
+void TCtlRunner::ReadNetworkPortFlag() {
+    // As the connection screens do: the network ports count when their register can be read.
+    session_.SetNetworkPortFlag(session_.ReadRegisters(kNetworkPortRegister, 1));
+}
+
 bool TCtlRunner::RefreshImage() {
-    // As the connection screens do: the network ports count when register 1704 can be read.
-    session_.SetNetworkPortFlag(session_.ReadRegisters(1704, 1));
     if (!RefreshConfiguration(session_)) {
         Fail(QStringLiteral("Error reading the configuration from the device."));
         return false;
@@ -191,6 +230,7 @@ bool TCtlRunner::RefreshImage() {
 }
 
 int TCtlRunner::SaveConf() {
+    ReadNetworkPortFlag();
     if (!RefreshImage())
         return 1;
     if (!ConfFile::SaveConfFile(session_, options_.file.toStdString()))
@@ -200,14 +240,21 @@ int TCtlRunner::SaveConf() {
 }
 
 int TCtlRunner::LoadConf() {
+    const std::string path = options_.file.toStdString();
+    // The file is checked before the device's settings are read: a file that cannot load costs no
+    // more than the network-port read its keys depend on.
+    ReadNetworkPortFlag();
+    TLoadReport report = ConfFile::CheckConfFile(session_, path);
+    if (report.outcome == TLoadOutcome::Loaded && !options_.defaultsForMissing && !report.missingKeys.empty())
+        report.outcome = TLoadOutcome::MissingKeys;
+    if (report.outcome != TLoadOutcome::Loaded)
+        return Fail(LoadReportText(report, options_.file, session_.Family()));
     if (!RefreshImage())
         return 1;
-    int errorRegister = 0;
-    if (!ConfFile::LoadConfFile(session_, options_.file.toStdString(), errorRegister))
-        return Fail(
-            QStringLiteral("Error loading the configuration. Some configurations may not have been loaded "
-                           "correctly. (%1)")
-                .arg(errorRegister));
+    TLoadOptions load;
+    load.defaultsForMissing = options_.defaultsForMissing;
+    if (!ConfFile::LoadConfFile(session_, path, load, report))
+        return Fail(LoadReportText(report, options_.file, session_.Family()));
     out_ << "loaded" << Qt::endl;
     return 0;
 }

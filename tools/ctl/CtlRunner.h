@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <map>
+#include <span>
 
 // Runs one qel880ctl command over a device session; the result is the exit status.
 class TCtlRunner {
@@ -22,10 +23,13 @@ private:
     bool ReadRange(int first, int count);
     int Read();
     int Write();
+    // One run short enough for a single RTU write-multiple, confirmed by its read-back.
+    bool WriteRun(int first, std::span<const int> values);
     int Command();
     int Identify();
     int SaveConf();
     int LoadConf();
+    void ReadNetworkPortFlag();
     bool RefreshImage();
     int Fail(const QString& message);
 

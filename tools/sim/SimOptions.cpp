@@ -1,9 +1,12 @@
 #include "SimOptions.h"
 
+#include <QCommandLineParser>
+
 #include <cctype>
 #include <charconv>
 #include <stdexcept>
 #include <string_view>
+#include <type_traits>
 
 const char* const kSimUsage =
     "usage: qel880-sim --model T|T-membrane|P|R|IRR|C\n"
@@ -12,7 +15,8 @@ const char* const kSimUsage =
     "                  [--password ABCD] [--serial-number N] [--firmware X.Y.Z] [--min-program X.Y.Z]\n"
     "                  [--events N] [--records N] [--seed N]\n"
     "                  [--drop-every N] [--delay-ms N] [--corrupt-crc-every N] [--split] [--stray-bytes]\n"
-    "                  [--no-echo] [--close-after N] [--fail-register R] [--verbose]\n";
+    "                  [--no-echo] [--close-after N] [--fail-register R] [--verbose]\n"
+    "       qel880-sim --help | --version\n";
 
 namespace {
 
@@ -41,7 +45,8 @@ int Version(std::string_view text, std::string_view what) {
 }
 
 void Format(std::string_view text, TSimOptions& o) {
-    if (text.size() != 3 || text[0] != '8' || std::string_view("NEO").find(text[1]) == std::string_view::npos ||
+    if (text.size() != 3 || text[0] != '8' ||
+        std::string_view("NEO").find(text[1]) == std::string_view::npos ||
         (text[2] != '1' && text[2] != '2') || (text[1] != 'N' && text[2] == '2'))
         throw TBad("unknown format \"" + std::string(text) + "\" (8N1, 8E1, 8O1 or 8N2)");
     o.parity = text[1];
@@ -60,89 +65,96 @@ void Password(std::string_view text, TSimOptions& o) {
     }
 }
 
-TSimOptions Parse(int argc, const char* const* argv) {
+constexpr const char* kValueOptions[] = {
+    "model",  "tcp",        "listen",        "rtu-link",          "rtu-device",  "address",       "baud",
+    "format", "password",   "serial-number", "firmware",          "min-program", "events",        "records",
+    "seed",   "drop-every", "delay-ms",      "corrupt-crc-every", "close-after", "fail-register",
+};
+constexpr const char* kFlagOptions[] = {"split", "stray-bytes", "no-echo", "verbose"};
+
+TSimParse Parse(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // The help is kSimUsage: the parser's own texts stay unused.
+    const QCommandLineOption help({"h", "help"}, {});
+    const QCommandLineOption version("version", {});
+    parser.addOptions({help, version});
+    for (const char* name : kValueOptions)
+        parser.addOption({name, {}, "VALUE"});
+    for (const char* name : kFlagOptions)
+        parser.addOption({name, {}});
+    if (!parser.parse(arguments))
+        throw TBad(parser.errorText().toStdString());
+    if (parser.isSet(help))
+        return {TSimRequest::Help, std::nullopt, {}};
+    if (parser.isSet(version))
+        return {TSimRequest::Version, std::nullopt, {}};
+    if (!parser.positionalArguments().isEmpty())
+        throw TBad("unexpected argument \"" + parser.positionalArguments().front().toStdString() + "\"");
+
+    // Given more than once, an option takes its last value.
+    const auto value = [&](const char* name) { return parser.value(name).toStdString(); };
+    const auto number = [&](const char* name, long long low, long long high, auto& field) {
+        if (parser.isSet(name))
+            field = static_cast<std::remove_reference_t<decltype(field)>>(
+                Number(value(name), low, high, std::string("--") + name));
+    };
+    const auto packedVersion = [&](const char* name, int& field) {
+        if (parser.isSet(name))
+            field = Version(value(name), std::string("--") + name);
+    };
     TSimOptions o;
-    bool model = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        auto value = [&]() -> std::string_view {
-            if (i + 1 >= argc)
-                throw TBad(std::string(arg) + " needs a value");
-            return argv[++i];
-        };
-        if (arg == "--model") {
-            const auto m = ParseSimModel(value());
-            if (!m)
-                throw TBad("unknown model \"" + std::string(argv[i]) + "\" (T, T-membrane, P, R, IRR or C)");
-            o.model = *m;
-            model = true;
-        } else if (arg == "--tcp") {
-            o.tcpPort = static_cast<int>(Number(value(), 0, 65535, "--tcp"));
-        } else if (arg == "--listen") {
-            o.listen = value();
-        } else if (arg == "--rtu-link") {
-            o.rtuLink = value();
-        } else if (arg == "--rtu-device") {
-            o.rtuDevice = value();
-        } else if (arg == "--address") {
-            o.address = static_cast<int>(Number(value(), 1, 247, "--address"));
-        } else if (arg == "--baud") {
-            o.baud = static_cast<int>(Number(value(), 1, 4000000, "--baud"));
-        } else if (arg == "--format") {
-            Format(value(), o);
-        } else if (arg == "--password") {
-            Password(value(), o);
-        } else if (arg == "--serial-number") {
-            o.serialNumber = static_cast<std::uint32_t>(Number(value(), 0, 2147483647, "--serial-number"));
-        } else if (arg == "--firmware") {
-            o.firmware = Version(value(), "--firmware");
-        } else if (arg == "--min-program") {
-            o.minProgram = Version(value(), "--min-program");
-        } else if (arg == "--events") {
-            o.events = static_cast<int>(Number(value(), 0, 65535, "--events"));
-        } else if (arg == "--records") {
-            o.records = static_cast<int>(Number(value(), 0, 1000000, "--records"));
-        } else if (arg == "--seed") {
-            o.seed = static_cast<std::uint32_t>(Number(value(), 0, 4294967295LL, "--seed"));
-        } else if (arg == "--drop-every") {
-            o.dropEvery = static_cast<int>(Number(value(), 1, 1000000, "--drop-every"));
-        } else if (arg == "--delay-ms") {
-            o.delayMs = static_cast<int>(Number(value(), 0, 60000, "--delay-ms"));
-        } else if (arg == "--corrupt-crc-every") {
-            o.corruptCrcEvery = static_cast<int>(Number(value(), 1, 1000000, "--corrupt-crc-every"));
-        } else if (arg == "--split") {
-            o.split = true;
-        } else if (arg == "--stray-bytes") {
-            o.strayBytes = true;
-        } else if (arg == "--no-echo") {
-            o.noEcho = true;
-        } else if (arg == "--close-after") {
-            o.closeAfter = static_cast<int>(Number(value(), 1, 1000000, "--close-after"));
-        } else if (arg == "--fail-register") {
-            o.failRegister = static_cast<int>(Number(value(), 0, 65535, "--fail-register"));
-        } else if (arg == "--verbose") {
-            o.verbose = true;
-        } else {
-            throw TBad("unknown option \"" + std::string(arg) + "\"");
-        }
-    }
-    if (!model)
+    if (!parser.isSet("model"))
         throw TBad("--model is required");
+    const auto model = ParseSimModel(value("model"));
+    if (!model)
+        throw TBad("unknown model \"" + value("model") + "\" (T, T-membrane, P, R, IRR or C)");
+    o.model = *model;
+    number("tcp", 0, 65535, o.tcpPort);
+    if (parser.isSet("listen"))
+        o.listen = value("listen");
+    if (parser.isSet("rtu-link"))
+        o.rtuLink = value("rtu-link");
+    if (parser.isSet("rtu-device"))
+        o.rtuDevice = value("rtu-device");
+    number("address", 1, 247, o.address);
+    number("baud", 1, 4000000, o.baud);
+    if (parser.isSet("format"))
+        Format(value("format"), o);
+    if (parser.isSet("password"))
+        Password(value("password"), o);
+    number("serial-number", 0, 2147483647, o.serialNumber);
+    packedVersion("firmware", o.firmware);
+    packedVersion("min-program", o.minProgram);
+    number("events", 0, 65535, o.events);
+    number("records", 0, 1000000, o.records);
+    number("seed", 0, 4294967295LL, o.seed);
+    number("drop-every", 1, 1000000, o.dropEvery);
+    number("delay-ms", 0, 60000, o.delayMs);
+    number("corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);
+    number("close-after", 1, 1000000, o.closeAfter);
+    number("fail-register", 0, 65535, o.failRegister);
+    o.split = parser.isSet("split");
+    o.strayBytes = parser.isSet("stray-bytes");
+    o.noEcho = parser.isSet("no-echo");
+    o.verbose = parser.isSet("verbose");
     if (o.rtuLink && o.rtuDevice)
         throw TBad("give at most one of --rtu-link and --rtu-device");
     if (!o.tcpPort && !o.rtuLink && !o.rtuDevice) {
         o.tcpPort = 43101;
         o.rtuLink = "";
     }
-    return o;
+    return {TSimRequest::Run, o, {}};
 }
 
 } // namespace
 
 TSimParse ParseSimArguments(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     try {
-        return {Parse(argc, argv), {}};
+        return Parse(arguments);
     } catch (const TBad& bad) {
-        return {std::nullopt, bad.what()};
+        return {TSimRequest::Run, std::nullopt, bad.what()};
     }
 }

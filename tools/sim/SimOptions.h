@@ -8,7 +8,7 @@
 
 struct TSimOptions {
     TSimModel model = TSimModel::Thermal;
-    std::optional<int> tcpPort;      // set: serve the framed protocol
+    std::optional<int> tcpPort; // set: serve the framed protocol
     std::string listen = "127.0.0.1";
     std::optional<std::string> rtuLink;   // a new pty, symlinked here ("" : no link)
     std::optional<std::string> rtuDevice; // an existing serial device
@@ -35,7 +35,11 @@ struct TSimOptions {
     bool verbose = false;
 };
 
+// What the command line asks for: a device to serve, or only the help or the version.
+enum class TSimRequest { Run, Help, Version };
+
 struct TSimParse {
+    TSimRequest request = TSimRequest::Run;
     std::optional<TSimOptions> options;
     std::string error;
 };

@@ -15,14 +15,17 @@
 
 namespace {
 
-std::uint16_t WordAt(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); }
+std::uint16_t WordAt(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
+}
 
 std::uint16_t Crc(const std::vector<std::uint8_t>& bytes) {
     std::uint16_t crc = 0xFFFF;
     for (std::uint8_t b : bytes) {
         crc ^= b;
         for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
+            crc = (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001)
+                            : static_cast<std::uint16_t>(crc >> 1);
     }
     return crc;
 }
@@ -109,7 +112,8 @@ void TSimRtuServer::Serve() {
         if (length > 0)
             Handle(request, length);
         else if (length < 0 && errno != ETIMEDOUT && errno != EMBBADCRC && errno != EMBBADDATA)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20)); // line hung up: wait for the next program
+            // The line hung up: wait for the next program.
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
@@ -157,6 +161,13 @@ void TSimRtuServer::HandleWrite(const std::uint8_t* request, int length) {
         pairs.push_back({first, WordAt(request + 4)});
     } else {
         const int count = WordAt(request + 4);
+        const int bytes = request[6];
+        // The values are read from the frame itself: a count its bytes do not carry would take
+        // whatever the buffer held before.
+        if (count < 1 || count > MODBUS_MAX_WRITE_REGISTERS || bytes != 2 * count || length < 9 + bytes) {
+            modbus_reply_exception(ctx_, request, MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE);
+            return;
+        }
         for (int i = 0; i < count; ++i)
             pairs.push_back({(first + i) & 0xFFFF, WordAt(request + 7 + 2 * i)});
     }

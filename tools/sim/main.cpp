@@ -26,6 +26,16 @@ void OnSignal(int) {
 
 int main(int argc, char* argv[]) {
     const TSimParse parsed = ParseSimArguments(argc, argv);
+    switch (parsed.request) {
+    case TSimRequest::Help:
+        std::printf("%s", kSimUsage);
+        return 0;
+    case TSimRequest::Version:
+        std::printf("qel880-sim %s\n", QEL880_VERSION);
+        return 0;
+    case TSimRequest::Run:
+        break;
+    }
     if (!parsed.options) {
         std::fprintf(stderr, "qel880-sim: %s\n%s", parsed.error.c_str(), kSimUsage);
         return 2;
@@ -55,8 +65,8 @@ int main(int argc, char* argv[]) {
     if (options.tcpPort) {
         tcp = std::make_unique<TSimTcpServer>(device, options);
         if (!tcp->Start()) {
-            std::fprintf(stderr, "qel880-sim: cannot listen on %s:%d: %s\n", options.listen.c_str(), *options.tcpPort,
-                         qPrintable(tcp->Error()));
+            std::fprintf(stderr, "qel880-sim: cannot listen on %s:%d: %s\n", options.listen.c_str(),
+                         *options.tcpPort, qPrintable(tcp->Error()));
             return 1;
         }
         std::printf("tcp %s\n", qPrintable(tcp->Address()));
