@@ -12,9 +12,6 @@ class TIniDocument;
 // refresh the image from the device first.
 namespace ConfFile {
 
-// Error register of a file of another family.
-constexpr int kOtherFamily = -1;
-
 // False when the file cannot be written (the previous file, if any, is left as it was).
 bool SaveConfFile(const TEquipComm& session, const std::string& path);
 
