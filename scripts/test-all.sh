@@ -13,8 +13,21 @@ cmake --build --preset dev-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset dev-asan
 
 cmake --preset fuzz
-cmake --build --preset fuzz --target fuzz_frame_receiver fuzz_rtu_reply
-for target in fuzz_frame_receiver fuzz_rtu_reply; do
-    ./build/fuzz/fuzz/$target -max_total_time=20 -print_final_stats=0 2>&1 | tail -n 1
+fuzz_targets=(fuzz_frame_receiver fuzz_rtu_reply fuzz_ini_document fuzz_conf_check fuzz_calibration_record
+    fuzz_device_list fuzz_cp1252)
+cmake --build --preset fuzz --target "${fuzz_targets[@]}"
+# New inputs go to a scratch directory so that the committed seeds stay as they are; a failing
+# input is kept in build/fuzz.
+fuzz_scratch=$(mktemp -d)
+trap 'rm -rf "$fuzz_scratch"' EXIT
+for target in "${fuzz_targets[@]}"; do
+    mkdir "$fuzz_scratch/$target"
+    if ! UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 "./build/fuzz/fuzz/$target" -max_total_time=15 \
+        -print_final_stats=0 -artifact_prefix="build/fuzz/$target-" "$fuzz_scratch/$target" "fuzz/corpus/$target" \
+        >"$fuzz_scratch/$target.log" 2>&1; then
+        tail -n 40 "$fuzz_scratch/$target.log"
+        exit 1
+    fi
+    grep -E '^#[0-9]+[[:space:]]+DONE|^Done' "$fuzz_scratch/$target.log" | sed "s/^/$target: /"
 done
 echo "all tests passed"

@@ -107,11 +107,14 @@ void TCalibrationRecord::Bind(int serial) {
 
 void TCalibrationRecord::Load(int serial) {
     Bind(serial);
-    const TIniDocument& d = document_;
+    Read(document_, serial);
+}
+
+void TCalibrationRecord::Read(const TIniDocument& d, int fileSerialNumber) {
     // A negative number can only come from a hand-edited file; the file's own name tells.
     serialNumber = d.ReadInteger("CalibSection", "NumSerie", 1);
     if (serialNumber < 0)
-        serialNumber = serial;
+        serialNumber = fileSerialNumber;
     const auto res = d.Value("CalibSection", "Res127");
     const auto value = res ? ParseCalibrationNumber(*res) : std::nullopt;
     // Converted only when it fits: anything else is the key's default.

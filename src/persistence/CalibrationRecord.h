@@ -29,6 +29,9 @@ public:
 
     // Binds the record to the serial number's file (read again only when the serial number changes).
     void Load(int serialNumber);
+    // Fills the record from a document already read; a negative serial number in it gives way to
+    // the one the file is named after.
+    void Read(const TIniDocument& document, int fileSerialNumber);
     // Writes the whole record into that serial number's file.
     bool Save(int serialNumber);
 
