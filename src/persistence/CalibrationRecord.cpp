@@ -88,10 +88,14 @@ std::optional<double> ParseCalibrationNumber(const std::string& text) {
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc() || end != s.data() + s.size())
         return std::nullopt;
-    // Every value ends up in a 32-bit float: NaN, infinities and anything beyond its range are not numbers.
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+    // Every value ends up in a 32-bit float: NaN, infinities and anything that does not round to a
+    // finite float are not numbers. The largest float written with 15 digits reads a little above
+    // it and still rounds to it.
+    constexpr double kMax = std::numeric_limits<float>::max();
+    const double roundsToMax = std::ldexp(1.0, 128) - std::ldexp(1.0, 103); // half a step above
+    if (!std::isfinite(value) || std::fabs(value) >= roundsToMax)
         return std::nullopt;
-    return value;
+    return std::clamp(value, -kMax, kMax);
 }
 
 std::string TCalibrationRecord::Path(int serial) const {

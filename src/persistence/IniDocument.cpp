@@ -81,8 +81,8 @@ bool TIniDocument::Load(const std::string& path, SmallFile::TReadError& error) {
 
 void TIniDocument::Parse(std::string_view text) {
     sections_.clear();
-    // A byte-order mark left by an editor would otherwise hide the first section.
-    if (text.starts_with("\xEF\xBB\xBF"))
+    // A byte-order mark left by an editor (or two) would otherwise hide the first section.
+    while (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     while (!text.empty()) {
         const auto end = text.find('\n');
@@ -92,11 +92,11 @@ void TIniDocument::Parse(std::string_view text) {
             line.remove_suffix(1);
         const std::string_view trimmed = Trim(line);
         if (trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']') {
-            sections_.push_back({std::string(Trim(trimmed.substr(1, trimmed.size() - 2))), {}});
+            sections_.push_back({std::string(Trim(trimmed.substr(1, trimmed.size() - 2))), {}, true});
             continue;
         }
         if (sections_.empty())
-            sections_.push_back({"", {}});
+            sections_.push_back({"", {}, false});
         // Text values keep their blanks: a name or password may begin or end with one.
         const auto equals = line.find('=');
         if (trimmed.empty() || equals == std::string_view::npos)
@@ -110,7 +110,7 @@ void TIniDocument::Parse(std::string_view text) {
 std::string TIniDocument::Text() const {
     std::string text;
     for (const TSection& section : sections_) {
-        if (!section.name.empty() || &section != &sections_.front())
+        if (section.headed)
             text += "[" + section.name + "]\r\n";
         for (const TEntry& entry : section.entries)
             text += entry.isPair ? entry.key + "=" + entry.value + "\r\n" : entry.key + "\r\n";
@@ -165,7 +165,7 @@ void TIniDocument::WriteString(std::string_view section, std::string_view key, s
     auto it = std::find_if(sections_.begin(), sections_.end(),
                            [&](const TSection& s) { return SameName(s.name, section); });
     if (it == sections_.end()) {
-        sections_.push_back({std::string(section), {}});
+        sections_.push_back({std::string(section), {}, true});
         it = sections_.end() - 1;
     }
     const std::string line(OneLine(value));

@@ -43,6 +43,7 @@ private:
     struct TSection {
         std::string name;
         std::vector<TEntry> entries;
+        bool headed; // false only for the lines before the first section
     };
 
     const TSection* FindSection(std::string_view name) const;

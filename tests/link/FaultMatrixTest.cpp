@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -106,6 +107,10 @@ const TRow kRows[] = {
      TLinkKind::Tcp,
      {Ok(TOp::Read), Fails(TOp::Write, 6), Ok(TOp::Command), Fails(TOp::Save, 6), Fails(TOp::Load, 6, true)}},
 };
+
+void PrintTo(const TRow& row, std::ostream* os) {
+    *os << row.name << (row.link == TLinkKind::Rtu ? " rtu" : " tcp");
+}
 
 // A register of the simulated device, looked at from outside through whichever link answers.
 std::optional<std::uint16_t> Peek(const TSimProcess& sim, int reg) {

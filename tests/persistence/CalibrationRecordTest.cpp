@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -85,6 +86,21 @@ TEST(CalibrationNumbers, FormatAndParse) {
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ParseCalibrationNumber(text), value) << text;
+}
+
+TEST_F(CalibrationRecord, LargestFloatSurvivesASave) {
+    {
+        std::ofstream f(Folder() + "calib8.ini");
+        f << "[CalibRTD1]\r\nGanho=3.4028234e38\r\nOffset=-3.4028234e38\r\n";
+    }
+    TCalibrationRecord record(Folder());
+    record.Load(8);
+    ASSERT_EQ(record.rtds[0].gain, std::numeric_limits<float>::max());
+    ASSERT_TRUE(record.Save(8));
+    TCalibrationRecord again(Folder());
+    again.Load(8);
+    EXPECT_EQ(again.rtds[0].gain, std::numeric_limits<float>::max());
+    EXPECT_EQ(again.rtds[0].offset, -std::numeric_limits<float>::max());
 }
 
 TEST_F(CalibrationRecord, ValuesBeyondTheirTypeTakeTheirDefaults) {

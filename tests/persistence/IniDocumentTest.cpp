@@ -88,6 +88,21 @@ TEST(IniDocument, WhatOtherEditorsLeave) {
                         "[Other]\r\nK=1\r\n");
 }
 
+TEST(IniDocument, WhatItWritesReadsBackTheSame) {
+    // Found by fuzzing: a second byte-order mark, and an explicit empty first section header.
+    for (const char* text :
+         {"\xEF\xBB\xBF\xEF\xBB\xBF[GeneralConf]\nLanguage=1\n", "[]\n[]\nk=v\n", "a=1\n[S]\nb=2\n"}) {
+        TIniDocument d;
+        d.Parse(text);
+        TIniDocument again;
+        again.Parse(d.Text());
+        EXPECT_EQ(again.Text(), d.Text()) << text;
+    }
+    TIniDocument d;
+    d.Parse("\xEF\xBB\xBF\xEF\xBB\xBF[GeneralConf]\nLanguage=1\n");
+    EXPECT_EQ(d.ReadInteger("GeneralConf", "Language", 0), 1);
+}
+
 TEST(IniDocument, OnlyRegularFilesOfASaneSizeAreRead) {
     QTemporaryDir dir;
     TIniDocument d;
