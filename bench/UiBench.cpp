@@ -5,7 +5,7 @@
 #include "SimProcess.h"
 
 #include "link/EquipComm.h"
-#include "ui/shell/FrameConfGeral.h"
+#include "ui/general/FrameConfGeral.h"
 #include "ui/shell/MainForm.h"
 
 #include <QApplication>
@@ -66,13 +66,14 @@ struct TPolling {
 TPolling Poll(TFormMain& window, TScriptedPrompts& prompts, const TSimProcess& sim, bool tcp) {
     auto* screen = dynamic_cast<TFrameConfGeral*>(window.ShownScreen());
     if (tcp) {
-        prompts.dialogs = {[&](QDialog& d) {
-                               d.findChild<QLineEdit*>("edEndereco")->setText("localhost");
-                               d.findChild<QLineEdit*>("edDominioPorta")->setText(QString::number(sim.Port()));
-                               d.findChild<QPushButton*>("bbOkEndereco")->click();
-                               return d.result();
-                           },
-                           Password()};
+        prompts.dialogs = {
+            [&](QDialog& d) {
+                d.findChild<QLineEdit*>("edEndereco")->setText("localhost");
+                d.findChild<QLineEdit*>("edDominioPorta")->setText(QString::number(sim.Port()));
+                d.findChild<QPushButton*>("bbOkEndereco")->click();
+                return d.result();
+            },
+            Password()};
         screen->findChild<QPushButton*>("bbConectarIP")->click();
     } else {
         prompts.dialogs = {[&](QDialog& d) {

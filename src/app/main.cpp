@@ -1,6 +1,6 @@
 #include "persistence/DataFolder.h"
+#include "ui/common/QtUserPrompts.h"
 #include "ui/shell/MainForm.h"
-#include "ui/shell/QtUserPrompts.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "ui/shell/DeviceClock.h"
+#include "link/DeviceClock.h"
 
 #include "link/EquipComm.h"
 

@@ -1,6 +1,7 @@
 #include "model/DeviceIdentity.h"
 
 #include "model/RegisterImage.h"
+#include "model/SharedRegisters.h"
 
 #include <array>
 #include <cctype>
@@ -10,12 +11,12 @@ namespace DeviceIdentity {
 
 std::optional<int> FamilyOfSignature(int signature) {
     static constexpr std::array<std::pair<int, int>, 6> kSignatures{{
-        {23847, 0},
+        {kThermalSignature, 0},
         {kMembraneSignature, 0},
-        {10146, 1},
-        {58202, 2},
-        {15226, 3},
-        {18447, 4},
+        {kParallelismSignature, 1},
+        {kRegulatorSignature, 2},
+        {kIrrigationSignature, 3},
+        {kPositionIndicatorSignature, 4},
     }};
     for (const auto& [sig, family] : kSignatures) {
         if (sig == signature)
@@ -62,9 +63,9 @@ bool PasswordMatches(const std::string& typed, const TRegisterImage& image) {
         ++begin;
     while (end > begin && isBlank(static_cast<unsigned char>(typed[end - 1])))
         --end;
-    if (end - begin < static_cast<std::size_t>(kPasswordLength))
+    if (end - begin < static_cast<std::size_t>(SharedRegisters::kPasswordLength))
         return false;
-    for (int i = 0; i < kPasswordLength; ++i) {
+    for (int i = 0; i < SharedRegisters::kPasswordLength; ++i) {
         const auto c = static_cast<unsigned char>(typed[begin + static_cast<std::size_t>(i)]);
         if (static_cast<char>(std::toupper(c)) != image.PasswordChar(i))
             return false;

@@ -7,14 +7,12 @@ class TRegisterImage;
 
 namespace DeviceIdentity {
 
-constexpr int kSignatureRegister = 2002;
-constexpr int kFirmwareRegister = 2000;
-constexpr int kMinProgramRegister = 2001;
-constexpr int kSerialLowRegister = 2501;
-constexpr int kPasswordRegister = 1600;
-constexpr int kPasswordLength = 4;
-
+constexpr int kThermalSignature = 23847;
 constexpr int kMembraneSignature = 15012; // thermal monitor with the membrane-failure test
+constexpr int kParallelismSignature = 10146;
+constexpr int kRegulatorSignature = 58202;
+constexpr int kIrrigationSignature = 15226;
+constexpr int kPositionIndicatorSignature = 18447;
 
 // The family code of a known signature.
 std::optional<int> FamilyOfSignature(int signature);

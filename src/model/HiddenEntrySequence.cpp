@@ -1,4 +1,4 @@
-#include "ui/shell/HiddenEntrySequence.h"
+#include "model/HiddenEntrySequence.h"
 
 #include <Qt>
 

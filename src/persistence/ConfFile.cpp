@@ -1,6 +1,8 @@
 #include "persistence/ConfFile.h"
 
 #include "link/EquipComm.h"
+#include "model/NumberRules.h"
+#include "model/SharedRegisters.h"
 #include "persistence/ConfLoadPlan.h"
 #include "persistence/ConfSchema.h"
 #include "persistence/IniDocument.h"
@@ -18,10 +20,9 @@
 namespace ConfFile {
 namespace {
 
-constexpr int kBusAddressRegister = 1951;
+constexpr int kBusAddressRegister = SharedRegisters::kBusAddress;
 constexpr int kMaxBusAddress = 15;
 constexpr int kWifiRegisters = 16;
-constexpr int kWifiCharacters = 32;
 constexpr int kGeneralPauseMs = 50;
 constexpr int kBusAddressPauseMs = 300;
 
@@ -32,11 +33,7 @@ double NowInDays() {
 }
 
 std::vector<int> TextRegisters(const std::string& text) {
-    std::vector<int> regs(kWifiRegisters, 0);
-    const std::size_t n = std::min<std::size_t>(text.size(), kWifiCharacters);
-    for (std::size_t i = 0; i < n; ++i)
-        regs[i / 2] |= static_cast<std::uint8_t>(text[i]) << (8 * (i % 2));
-    return regs;
+    return NumberRules::PackText(text, kWifiRegisters);
 }
 
 std::string ImageText(const TRegisterImage& image, int first) {

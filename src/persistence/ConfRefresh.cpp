@@ -1,6 +1,7 @@
 #include "persistence/ConfRefresh.h"
 
 #include "link/EquipComm.h"
+#include "model/SharedRegisters.h"
 #include "persistence/ConfSchema.h"
 
 #include <QThread>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr int kBusAddressRegister = 1951;
+constexpr int kBusAddressRegister = SharedRegisters::kBusAddress;
 constexpr int kMaxRun = 100;
 
 struct TRead {

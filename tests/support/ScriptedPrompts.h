@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/UserPrompts.h"
 
 #include <QStringList>
 

@@ -5,6 +5,7 @@
 #include "link/HostResolver.h"
 #include "link/RtuFrame.h"
 #include "model/DeviceIdentity.h"
+#include "model/SharedRegisters.h"
 #include "persistence/ConfFile.h"
 #include "persistence/ConfRefresh.h"
 
@@ -136,7 +137,7 @@ bool TCtlRunner::ReadRange(int first, int count) {
 }
 
 bool TCtlRunner::CheckPassword() {
-    if (!ReadRange(DeviceIdentity::kPasswordRegister, DeviceIdentity::kPasswordLength))
+    if (!ReadRange(SharedRegisters::kPassword, SharedRegisters::kPasswordLength))
         return false;
     if (!DeviceIdentity::PasswordMatches(options_.password->toStdString(), session_.Image())) {
         Fail(QStringLiteral("refused: wrong password"));
@@ -202,15 +203,16 @@ int TCtlRunner::Command() {
 
 int TCtlRunner::Identify() {
     using namespace DeviceIdentity;
-    if (!ReadRange(kFirmwareRegister, 3) || !ReadRange(kSerialLowRegister, 2))
+    if (!ReadRange(SharedRegisters::kFirmware, 3) || !ReadRange(SharedRegisters::kSerialNumber, 2))
         return 1;
-    const int signature = received_[kSignatureRegister];
+    const int signature = received_[SharedRegisters::kSignature];
     const auto family = FamilyOfSignature(signature);
     out_ << "signature " << signature << '\n'
          << "family " << (family ? QString::number(*family) : QStringLiteral("unknown")) << '\n'
-         << "firmware " << QString::fromStdString(PackedVersionText(received_[kFirmwareRegister])) << '\n'
-         << "minimum-program " << QString::fromStdString(PackedVersionText(received_[kMinProgramRegister]))
+         << "firmware " << QString::fromStdString(PackedVersionText(received_[SharedRegisters::kFirmware]))
          << '\n'
+         << "minimum-program "
+         << QString::fromStdString(PackedVersionText(received_[SharedRegisters::kMinProgram])) << '\n'
          << "serial " << session_.Image().SerialNumber() << '\n';
     out_.flush();
     return 0;

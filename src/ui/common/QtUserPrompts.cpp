@@ -1,4 +1,4 @@
-#include "ui/shell/QtUserPrompts.h"
+#include "ui/common/QtUserPrompts.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/UserPrompts.h"
 
 // The real boxes and dialogs.
 class TQtUserPrompts : public TUserPrompts {

@@ -1,4 +1,4 @@
-#include "ui/shell/RadioGroup.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -8,7 +8,10 @@ TRadioGroup::TRadioGroup(const QString& objectName, int columns, QWidget* parent
     : QGroupBox(parent), buttons_(new QButtonGroup(this)), layout_(new QGridLayout(this)), columns_(columns) {
     setObjectName(objectName);
     buttons_->setExclusive(true);
-    connect(buttons_, &QButtonGroup::idClicked, this, &TRadioGroup::itemClicked);
+    connect(buttons_, &QButtonGroup::idClicked, this, [this](int index) {
+        foreign_ = false;
+        emit itemClicked(index);
+    });
 }
 
 void TRadioGroup::SetItems(const QStringList& items) {
@@ -37,7 +40,18 @@ int TRadioGroup::ItemIndex() const {
     return buttons_->checkedId();
 }
 
+void TRadioGroup::SetValue(int value) {
+    SetItemIndex(value);
+    foreign_ = value < 0 || value >= Count();
+}
+
+std::optional<int> TRadioGroup::ChosenIndex() const {
+    const int index = ItemIndex();
+    return index < 0 || foreign_ ? std::nullopt : std::optional<int>(index);
+}
+
 void TRadioGroup::SetItemIndex(int index) {
+    foreign_ = false;
     if (Count() == 0)
         return;
     if (index < 0) {

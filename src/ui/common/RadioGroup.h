@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include <optional>
+
 class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
@@ -19,6 +21,12 @@ public:
     int ItemIndex() const;
     // Values beyond the last item select the last item; negative values clear the selection.
     void SetItemIndex(int index);
+    // Shows a device value: as SetItemIndex, but a value the group has no item for is remembered as
+    // not chosen, so that a commit does not write the item shown in its place.
+    void SetValue(int value);
+    // The item to write: the selection, unless it stands for a value the group cannot show and the
+    // user has not chosen an item since.
+    std::optional<int> ChosenIndex() const;
     // The radio button of an item (named after the group: "rgName_2").
     QAbstractButton* Item(int index) const;
 
@@ -29,4 +37,5 @@ private:
     QButtonGroup* buttons_;
     QGridLayout* layout_;
     int columns_;
+    bool foreign_ = false;
 };

@@ -1,19 +1,59 @@
 #pragma once
 
+#include "ui/common/ScreenContext.h"
+
 #include <QWidget>
 
+class QDialog;
 class QTimer;
-class TEquipComm;
+class TReadBatch;
 
-// What every screen shown in the main window offers it.
+// A screen shown in the main window: it reads its registers in one batch, fills its controls under
+// a guard (filling never commits), commits what the user changed, polls without ever nesting a tick,
+// and sets its texts in the chosen language.
 class TScreen : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    TScreen(const TScreenContext& context, QWidget* parent);
 
-    // Keeps the session, applies the language, reads what it needs and fills its controls.
-    virtual void ShowScreen(TEquipComm& session, int language) = 0;
-    virtual void ApplyLanguage(int language) = 0;
-    // The timer the main window starts after showing the screen and stops when hiding it.
-    virtual QTimer* Timer() { return nullptr; }
+    // Applies the language, reads the screen's registers when connected and fills the controls.
+    virtual void ShowScreen(int language);
+    void ApplyLanguage(int language);
+    void FillControls();
+    // Runs the screen's commit unless the controls are being filled or nothing is connected.
+    void CommitControls();
+    // The timer the main window runs while the screen is shown; none for a screen that does not poll.
+    QTimer* Timer() const { return timer_; }
+    int Language() const { return language_; }
+    // One tick, unless one is still running.
+    void RunTick();
+
+protected:
+    virtual void Retranslate() = 0;
+    virtual void QueueReads(TReadBatch& /*batch*/) {}
+    virtual void Fill() = 0;
+    virtual void Commit() {}
+    virtual void Tick() {}
+
+    // A timer named "Timer1" that runs Tick every `ms`; a tick still running when the next is due
+    // (a flush waits inside the event loop) is not entered again.
+    void EnablePolling(int ms);
+    bool Ticking() const { return ticking_; }
+    bool Filling() const { return filling_; }
+    // A point relative to the screen's top-left corner, in screen coordinates.
+    QPoint Corner(int dx, int dy) const;
+    // Shows a modal dialog at that offset through the prompts.
+    int ExecAt(QDialog& dialog, int dx, int dy);
+
+    TScreenContext& Context() { return context_; }
+    TEquipComm& Session() { return context_.session; }
+    const TEquipComm& Session() const { return context_.session; }
+    TUserPrompts& Prompts() { return context_.prompts; }
+
+private:
+    TScreenContext context_;
+    QTimer* timer_ = nullptr;
+    int language_ = 0;
+    bool filling_ = false;
+    bool ticking_ = false;
 };

@@ -1,7 +1,7 @@
 #include "ui/shell/FormAlterarRelogio.h"
 
-#include "ui/shell/DeviceClock.h"
-#include "ui/shell/UserPrompts.h"
+#include "link/DeviceClock.h"
+#include "ui/common/UserPrompts.h"
 
 #include <QDateEdit>
 #include <QFormLayout>

@@ -2,8 +2,9 @@
 
 #include "link/EquipComm.h"
 #include "link/Ipv4Address.h"
+#include "model/NumberRules.h"
 #include "persistence/Cp1252.h"
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/UserPrompts.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -98,11 +99,7 @@ std::optional<int> PortOf(const QLineEdit* box) {
 
 // Sixteen registers of character pairs, low byte first; characters past 32 are dropped.
 std::vector<int> TextRegisters(const QString& text) {
-    const std::string bytes = Cp1252::FromUnicode(text.left(32));
-    std::vector<int> regs(16, 0);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        regs[i / 2] |= static_cast<std::uint8_t>(bytes[i]) << (8 * (i % 2));
-    return regs;
+    return NumberRules::PackText(Cp1252::FromUnicode(text), 16);
 }
 
 QLineEdit* Box(const char* name, QWidget* parent, bool readOnly = false) {

@@ -1,7 +1,7 @@
 #include "ui/shell/FormConectaCom.h"
 
 #include "persistence/ProgramMainConf.h"
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/UserPrompts.h"
 
 #include <QComboBox>
 #include <QFormLayout>

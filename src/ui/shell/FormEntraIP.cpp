@@ -1,7 +1,7 @@
 #include "ui/shell/FormEntraIP.h"
 
 #include "persistence/Cp1252.h"
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/UserPrompts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

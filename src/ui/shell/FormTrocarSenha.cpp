@@ -1,7 +1,7 @@
 #include "ui/shell/FormTrocarSenha.h"
 
 #include "link/EquipComm.h"
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/UserPrompts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

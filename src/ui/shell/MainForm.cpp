@@ -1,10 +1,10 @@
 #include "ui/shell/MainForm.h"
 
 #include "model/DeviceIdentity.h"
-#include "ui/shell/ClickableLabel.h"
-#include "ui/shell/FrameConfGeral.h"
-#include "ui/shell/RadioGroup.h"
-#include "ui/shell/UserPrompts.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/common/RadioGroup.h"
+#include "ui/common/UserPrompts.h"
+#include "ui/general/FrameConfGeral.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -16,16 +16,14 @@
 
 namespace {
 
-constexpr int kFamilies = 5;
-constexpr int kIrrigation = 3;
-constexpr int kRegulator = 2;
-constexpr int kPositionIndicator = 4;
+constexpr int kFamilies = Family::kCount;
+constexpr int kIrrigation = Family::kIrrigation;
+constexpr int kRegulator = Family::kRegulator;
+constexpr int kPositionIndicator = Family::kPositionIndicator;
 constexpr int kSetPointScreen = 1;
 constexpr int kEventScreen = 4;
 constexpr int kServiceScreen = 5;
 constexpr int kWideClient = 900;
-
-const char* const kModels[kFamilies] = {"QEL880-T", "QEL880-P", "QEL880-R", "QEL880-IRR", "QEL880-C"};
 
 // Window titles per family and language; each ends in two blanks before the version.
 const char* const kTitles[kFamilies][3] = {
@@ -62,7 +60,8 @@ const TMainTexts kTexts[3] = {
 } // namespace
 
 TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts) {
+    : QMainWindow(parent), prompts_(prompts),
+      calibration_(dataFolder), context_{session_, settings_, calibration_, prompts_} {
     setObjectName("FormMain");
     setWindowIcon(QIcon(":/assets/icon.svg"));
     settings_.Load(dataFolder);
@@ -99,11 +98,7 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
                     RevealServiceEntry();
             });
 
-    thermalGeneral_ = new TFrameConfGeral(session_, settings_, prompts_, client_);
-    thermalGeneral_->hide();
-    clientLayout_->addWidget(thermalGeneral_);
-    connect(thermalGeneral_, &TFrameConfGeral::familySwitchRequested, this, &TFormMain::SetFamilySelector);
-    connect(thermalGeneral_, &TFrameConfGeral::busyChanged, this, &TFormMain::SetBusy);
+    AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
 
     qApp->installEventFilter(this);
     resize(860, 640);
@@ -200,11 +195,19 @@ void TFormMain::PlaceButton(TButton& button, int position) {
     column_->addWidget(button.box, position - 1, 0);
 }
 
+void TFormMain::AddGeneralScreen(TGeneralScreen* screen, int family) {
+    screen->hide();
+    clientLayout_->addWidget(screen);
+    screens_[static_cast<std::size_t>(family)][0] = screen;
+    connect(screen, &TGeneralScreen::familySwitchRequested, this, &TFormMain::SetFamilySelector);
+    connect(screen, &TGeneralScreen::busyChanged, this, &TFormMain::SetBusy);
+}
+
 TScreen* TFormMain::ScreenFor(int index) const {
-    // The screens of the other families and of the feature pages come with their own work.
-    if (index == 0 && session_.Family() == 0)
-        return thermalGeneral_;
-    return nullptr;
+    const int family = session_.Family();
+    if (!Family::IsFamily(family) || index < 0 || index >= kScreens)
+        return nullptr;
+    return screens_[static_cast<std::size_t>(family)][static_cast<std::size_t>(index)];
 }
 
 void TFormMain::SelectScreen(int index) {
@@ -220,7 +223,7 @@ void TFormMain::SelectScreen(int index) {
     if (!shown_)
         return;
     shown_->show();
-    shown_->ShowScreen(session_, language_);
+    shown_->ShowScreen(language_);
     if (index == kSetPointScreen && client_->width() < kWideClient)
         resize(width() + kWideClient - client_->width(), height());
     if ((index == 0 || index == kEventScreen) && shown_->Timer())
@@ -287,8 +290,8 @@ void TFormMain::ApplyLanguage(int language) {
     buttons_[RegulationSet].caption->setText(QString::fromUtf8(t.regulationSet));
     lblTipoEquip_->setText(QString::fromUtf8(t.device));
     QStringList models;
-    for (const char* m : kModels)
-        models << m;
+    for (int f = 0; f < kFamilies; ++f)
+        models << Family::ModelName(f);
     rgTipoEquip_->SetItems(models); // rebuilding the items is not a change of family
     const int saved = settings_.lastDevice >= 1 && settings_.lastDevice <= 4 ? settings_.lastDevice : 0;
     if (rgTipoEquip_->ItemIndex() != saved) {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "link/EquipComm.h"
+#include "model/Family.h"
+#include "model/HiddenEntrySequence.h"
+#include "persistence/CalibrationRecord.h"
 #include "persistence/ProgramMainConf.h"
-#include "ui/shell/HiddenEntrySequence.h"
+#include "ui/common/ScreenContext.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -13,7 +16,7 @@ class QGridLayout;
 class QLabel;
 class QVBoxLayout;
 class TClickableLabel;
-class TFrameConfGeral;
+class TGeneralScreen;
 class TRadioGroup;
 class TScreen;
 class TUserPrompts;
@@ -71,11 +74,14 @@ private:
     void SwitchLanguage(int language);
     void RevealServiceEntry();
     void SetBusy(bool busy);
+    void AddGeneralScreen(TGeneralScreen* screen, int family);
     TScreen* ScreenFor(int index) const;
 
     TUserPrompts& prompts_;
     TEquipComm session_;
     TProgramMainConf settings_;
+    TCalibrationRecord calibration_;
+    TScreenContext context_;
     int language_ = 0;
     THiddenEntrySequence sequence_;
     const QEvent* lastKeyEvent_ = nullptr;
@@ -88,6 +94,7 @@ private:
     QVBoxLayout* clientLayout_ = nullptr;
     TClickableLabel* logo_ = nullptr;
     std::array<TButton, ButtonCount> buttons_{};
-    TFrameConfGeral* thermalGeneral_ = nullptr;
+    // Every screen of every family by screen index; empty where a family has none (yet).
+    std::array<std::array<TScreen*, kScreens>, Family::kCount> screens_{};
     TScreen* shown_ = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "ScriptedPrompts.h"
 #include "UiHelpers.h"
 
-#include "ui/shell/ClickableLabel.h"
-#include "ui/shell/FrameConfGeral.h"
-#include "ui/shell/HiddenEntrySequence.h"
+#include "model/HiddenEntrySequence.h"
+#include "ui/common/ClickableLabel.h"
+#include "ui/general/FrameConfGeral.h"
 #include "ui/shell/MainForm.h"
 
 #include <QLabel>

@@ -7,8 +7,8 @@
 
 #include "link/EquipComm.h"
 #include "persistence/Cp1252.h"
+#include "ui/general/FrameConfGeral.h"
 #include "ui/shell/FormEntraIP.h"
-#include "ui/shell/FrameConfGeral.h"
 #include "ui/shell/MainForm.h"
 
 #include <QApplication>

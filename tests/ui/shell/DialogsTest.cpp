@@ -116,7 +116,8 @@ TEST_F(Dialogs, SavedDeviceList) {
     ASSERT_EQ(file.Devices().size(), 2u);
     EXPECT_EQ(TDeviceList::FormatLine(file.Devices()[1]), "Sub 2;10.0.0.2;;localhost;;");
 
-    // Dragging "Sub 2" above "-Novo Equipamento-" makes it the first saved entry; the new-device item stays first.
+    // Dragging "Sub 2" above "-Novo Equipamento-" makes it the first saved entry; the new-device item stays
+    // first.
     list->setCurrentRow(2);
     list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0);
     QCoreApplication::processEvents();

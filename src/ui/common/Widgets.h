@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+// Small builders and setters the screens share.
+namespace Widgets {
+
+QPushButton* Button(const char* name, QWidget* parent);
+// A sunken panel of centred text.
+QLabel* Panel(const char* name, QWidget* parent);
+// A read-only grid whose first row and column are headings.
+QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<int>& widths, QWidget* parent);
+void SetCell(QTableWidget* grid, int row, int column, const QString& text);
+// Screens refill every second: restyling an unchanged widget would repolish it each time.
+void SetStyle(QWidget* widget, const QString& style);
+
+} // namespace Widgets

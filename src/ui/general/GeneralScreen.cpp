@@ -1,0 +1,497 @@
+#include "ui/general/GeneralScreen.h"
+
+#include "link/DeviceClock.h"
+#include "link/EquipComm.h"
+#include "link/Ipv4Address.h"
+#include "model/DeviceIdentity.h"
+#include "model/Family.h"
+#include "model/SharedRegisters.h"
+#include "persistence/ConfFile.h"
+#include "persistence/ConfRefresh.h"
+#include "persistence/Cp1252.h"
+#include "persistence/DataFolder.h"
+#include "persistence/ProgramMainConf.h"
+#include "ui/common/CommitBatch.h"
+#include "ui/common/RadioGroup.h"
+#include "ui/common/ReadBatch.h"
+#include "ui/common/UserPrompts.h"
+#include "ui/common/Widgets.h"
+#include "ui/general/GeneralScreenTexts.h"
+#include "ui/shell/FormAlterarRelogio.h"
+#include "ui/shell/FormChangeIp.h"
+#include "ui/shell/FormConectaCom.h"
+#include "ui/shell/FormEntraIP.h"
+#include "ui/shell/FormNotificacao.h"
+#include "ui/shell/FormSenha.h"
+#include "ui/shell/FormTrocarSenha.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+using namespace GeneralScreenTexts;
+using Widgets::Button;
+
+constexpr int kConnectWaitMs = 20000;
+
+} // namespace
+
+TGeneralScreen::TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent)
+    : TScreen(context, parent), table_(std::move(table)), notification_(new TFormNotificacao(this)) {
+    Build();
+    EnablePolling(1000);
+}
+
+QString TGeneralScreen::Text(int id) const {
+    return GeneralScreenTexts::Text(static_cast<TId>(id), Language());
+}
+
+TConnectionSettings& TGeneralScreen::Settings() {
+    return Context().settings.connection[static_cast<std::size_t>(table_.family)];
+}
+
+void TGeneralScreen::Build() {
+    background_ = new QWidget(this);
+    background_->setObjectName("pnFundo");
+    background_->setFocusPolicy(Qt::ClickFocus);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(background_);
+    auto* layout = new QVBoxLayout(background_);
+
+    auto* connectRow = new QHBoxLayout;
+    bbConectar_ = Button("bbConectar", background_);
+    bbConectarUsb_ = Button("bbConectarUsb", background_);
+    bbConectarIP_ = Button("bbConectarIP", background_);
+    for (QPushButton* b : {bbConectar_, bbConectarUsb_, bbConectarIP_})
+        connectRow->addWidget(b);
+    layout->addLayout(connectRow);
+    auto* adminRow = new QHBoxLayout;
+    bbSalvarConf_ = Button("bbSalvarConf", background_);
+    bbCarregarConf_ = Button("bbCarregarConf", background_);
+    bbAlterarSenha_ = Button("bbAlterarSenha", background_);
+    bbAlterarIP_ = Button("bbAlterarIP", background_);
+    for (QPushButton* b : {bbSalvarConf_, bbCarregarConf_, bbAlterarSenha_, bbAlterarIP_})
+        adminRow->addWidget(b);
+    layout->addLayout(adminRow);
+    identityRow_ = new QHBoxLayout;
+    pnNumSerie_ = Widgets::Panel("pnNumSerie", background_);
+    pnVersaoFirmware_ = Widgets::Panel("pnVersaoFirmware", background_);
+    identityRow_->addWidget(pnNumSerie_, 1);
+    identityRow_->addWidget(pnVersaoFirmware_, 1);
+    layout->addLayout(identityRow_);
+    if (table_.clock) {
+        auto* clockRow = new QHBoxLayout;
+        pnRelogio_ = Widgets::Panel("pnRelogio", background_);
+        pnRelogio_->setMinimumWidth(170);
+        bbAjustarRelogioComputador_ = Button("bbAjustarRelogioComputador", background_);
+        bbAjustarRelogioManual_ = Button("bbAjustarRelogioManual", background_);
+        clockRow->addWidget(pnRelogio_);
+        clockRow->addWidget(bbAjustarRelogioComputador_);
+        clockRow->addWidget(bbAjustarRelogioManual_);
+        layout->addLayout(clockRow);
+        connect(bbAjustarRelogioComputador_, &QPushButton::clicked, this,
+                &TGeneralScreen::bbAjustarRelogioComputadorClick);
+        connect(bbAjustarRelogioManual_, &QPushButton::clicked, this, [this] {
+            if (!Session().IsConnected())
+                return;
+            TFormAlterarRelogio dialog(Session(), Language(), Prompts(), this);
+            OpenDeviceDialog(dialog, false);
+        });
+    }
+    rgIdioma_ = new TRadioGroup("rgIdioma", 2, background_);
+    connect(rgIdioma_, &TRadioGroup::itemClicked, this, &TScreen::CommitControls);
+    body_ = new QGridLayout;
+    layout->addLayout(body_);
+    layout->addStretch(1);
+    bbConectar_->setVisible(table_.comButton);
+
+    connect(bbConectar_, &QPushButton::clicked, this, [this] { bbConectarClick(false); });
+    connect(bbConectarUsb_, &QPushButton::clicked, this, [this] { bbConectarClick(true); });
+    connect(bbConectarIP_, &QPushButton::clicked, this, &TGeneralScreen::bbConectarIPClick);
+    connect(bbSalvarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbSalvarConfClick);
+    connect(bbCarregarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbCarregarConfClick);
+    connect(bbAlterarIP_, &QPushButton::clicked, this, [this] {
+        if (!Session().IsConnected())
+            return;
+        TFormChangeIp dialog(Session(), Language(), Prompts(), this);
+        OpenDeviceDialog(dialog, true); // the dialog reads and writes on its own
+    });
+    connect(bbAlterarSenha_, &QPushButton::clicked, this, [this] {
+        if (!Session().IsConnected())
+            return;
+        TFormTrocarSenha dialog(Session(), Language(), Prompts(), this);
+        OpenDeviceDialog(dialog, false);
+    });
+}
+
+void TGeneralScreen::OpenDeviceDialog(QDialog& dialog, bool stopTimer) {
+    if (stopTimer)
+        Timer()->stop();
+    ExecAt(dialog, 50, 50);
+    if (stopTimer && isVisible())
+        Timer()->start();
+}
+
+void TGeneralScreen::ShowScreen(int language) {
+    ApplyLanguage(language);
+    FillControls();
+    SetConnectButtons();
+}
+
+void TGeneralScreen::Retranslate() {
+    bbConectarUsb_->setText(Text(ConnectUsb));
+    bbConectarIP_->setText(Text(ConnectIp));
+    bbSalvarConf_->setText(Text(SaveConf));
+    bbCarregarConf_->setText(Text(LoadConf));
+    bbAlterarSenha_->setText(Text(ChangePassword));
+    bbAlterarIP_->setText(Text(ChangeIp));
+    if (table_.clock) {
+        bbAjustarRelogioComputador_->setText(Text(AdjustPc));
+        bbAjustarRelogioManual_->setText(Text(AdjustManual));
+    }
+    rgIdioma_->setTitle(Text(DeviceLanguage));
+    rgIdioma_->SetItems({Text(LanguagePortuguese), Text(LanguageEnglish), Text(LanguageSpanish)});
+    RetranslateReadings();
+    SetConnectButtons();
+    if (!Session().IsConnected())
+        FillControls();
+}
+
+void TGeneralScreen::SetConnectButtons() {
+    const bool connected = Session().IsConnected();
+    bbConectar_->setText(Text(connected ? DisconnectCaption : GeneralScreenTexts::ConnectSerial));
+    bbConectarUsb_->setEnabled(!connected && !connecting_);
+    bbConectarIP_->setEnabled(!connected && !connecting_);
+    bbConectar_->setEnabled(!connecting_);
+}
+
+void TGeneralScreen::SetConnecting(bool connecting) {
+    connecting_ = connecting;
+    SetConnectButtons();
+    emit busyChanged(connecting);
+}
+
+void TGeneralScreen::FillIdentity(bool connected) {
+    using Widgets::SetStyle;
+    if (!connected) {
+        if (pnRelogio_)
+            pnRelogio_->clear();
+        pnNumSerie_->setText(Text(NotConnected));
+        SetStyle(pnNumSerie_, "background: #808080; color: white;");
+        pnVersaoFirmware_->clear();
+        SetStyle(pnVersaoFirmware_, "background: #808080;");
+        return;
+    }
+    auto v = [this](int reg) { return Session().FetchRegister(reg); };
+    if (pnRelogio_ && !ClockRead())
+        pnRelogio_->clear();
+    if (pnRelogio_ && ClockRead()) {
+        const int c = ClockRegister(table_.family);
+        const int day = v(c + 3), month = v(c + 4);
+        const bool english = Language() == 1;
+        pnRelogio_->setText(QString::asprintf("%.2d/%.2d/20%.2d %.2d:%.2d:%.2d", english ? month : day,
+                                              english ? day : month, v(c + 5), v(c), v(c + 1), v(c + 2)));
+    }
+    pnNumSerie_->setText(Text(SerialNumber) + QString::number(Session().Image().SerialNumber()));
+    SetStyle(pnNumSerie_, "background: #C0DCC0; color: black;");
+    pnVersaoFirmware_->setText(
+        Text(FirmwareVersion) +
+        QString::fromStdString(DeviceIdentity::PackedVersionText(v(SharedRegisters::kFirmware))));
+    SetStyle(pnVersaoFirmware_, QString());
+}
+
+void TGeneralScreen::Fill() {
+    const bool connected = Session().IsConnected();
+    if (connected)
+        rgIdioma_->SetValue(Session().FetchRegister(SharedRegisters::kLanguage));
+    else
+        rgIdioma_->SetItemIndex(-1);
+    FillIdentity(connected);
+    FillReadings(connected);
+}
+
+void TGeneralScreen::Tick() {
+    if (Session().IsConnected()) {
+        TReadBatch batch(Session());
+        QueueLiveReads(batch);
+        batch.Flush(table_.liveWait);
+    }
+    FillControls();
+    // A link that went away by itself (a socket reset, a serial adapter pulled) is said once.
+    if (linkUp_ && !Session().IsConnected()) {
+        linkUp_ = false;
+        SetConnectButtons();
+        notification_->ShowAt(Corner(70, 120), 400, Text(DeviceLost));
+    }
+}
+
+void TGeneralScreen::Commit() {
+    TCommitBatch batch(Session(), Prompts(), this, Text(ErrorSending));
+    if (const auto language = rgIdioma_->ChosenIndex())
+        batch.Write(SharedRegisters::kLanguage, *language);
+    CommitReadings(batch);
+    batch.Finish();
+}
+
+void TGeneralScreen::Disconnect() {
+    linkUp_ = false;
+    if (Session().IsConnected() || Session().IsConnecting())
+        Session().Close();
+    FillControls();
+}
+
+void TGeneralScreen::bbConectarClick(bool usb) {
+    if (Session().IsConnected()) {
+        Disconnect();
+        SetConnectButtons();
+        return;
+    }
+    TFormConectaCom dialog(usb, Language(), Context().settings, Prompts(), this);
+    if (ExecAt(dialog, 50, 50) != QDialog::Accepted || dialog.PortName().isEmpty())
+        return;
+    bool ok = false;
+    int address = dialog.AddressText().trimmed().toInt(&ok);
+    if (!ok)
+        address = 1;
+    ConnectSerial(dialog.PortName(), address, dialog.LineSettings(), !usb);
+    SetConnectButtons();
+}
+
+void TGeneralScreen::bbConectarIPClick() {
+    if (Session().IsConnected()) {
+        Disconnect();
+        SetConnectButtons();
+        return;
+    }
+    TConnectionSettings& c = Settings();
+    TFormEntraIP dialog(Language(), DataFolder() + "deviceList.txt", Prompts(), this);
+    dialog.Preset(Cp1252::ToUnicode(c.deviceIp), Cp1252::ToUnicode(c.pcIp), c.ipPort,
+                  Cp1252::ToUnicode(c.address));
+    const int result = ExecAt(dialog, 50, 50);
+    if (result != QDialog::Accepted && result != TFormEntraIP::kByAddress)
+        return;
+    const QString pcIp = dialog.PcIp().trimmed();
+    const QString deviceIp = dialog.ResultIp().trimmed().left(20);
+    // An empty computer address lets the system choose the interface.
+    if ((!pcIp.isEmpty() && !Ipv4Address::Parse(pcIp.toStdString())) ||
+        !Ipv4Address::Parse(deviceIp.toStdString())) {
+        Prompts().Error(this, Text(InvalidIp));
+        return;
+    }
+    // Every text of the settings file is kept in the single-byte code page.
+    c.deviceIp = Cp1252::FromUnicode(deviceIp);
+    c.pcIp = Cp1252::FromUnicode(pcIp);
+    c.ipPort = dialog.ResultPort();
+    c.address = Cp1252::FromUnicode(dialog.AddressText());
+    Context().settings.Save();
+    ConnectNetwork(deviceIp, pcIp, dialog.ResultPort());
+    SetConnectButtons();
+}
+
+void TGeneralScreen::ForgetLastDevice() {
+    // A failed read must not leave the last device's password or signature to be checked.
+    for (int i = 0; i < SharedRegisters::kPasswordLength; ++i)
+        Session().StoreRegister(SharedRegisters::kPassword + i, 0);
+    Session().StoreRegister(SharedRegisters::kSignature, 0);
+}
+
+bool TGeneralScreen::AcceptsSignature(int signature, bool /*serial*/) {
+    return signature == table_.signature;
+}
+
+bool TGeneralScreen::CheckSignature(bool serial) {
+    const int signature = Session().FetchRegister(SharedRegisters::kSignature);
+    if (AcceptsSignature(signature, serial))
+        return true;
+    Session().Close();
+    notification_->hide();
+    for (const auto& [other, family] : table_.switches) {
+        if (signature == other) {
+            Prompts().Error(this, Text(SignatureOf).arg(Family::SignatureModelName(family)));
+            emit familySwitchRequested(family);
+            return false;
+        }
+    }
+    Prompts().Error(this, Text(InvalidSignature));
+    return false;
+}
+
+bool TGeneralScreen::Login() {
+    TFormSenha dialog(Language(), this);
+    if (ExecAt(dialog, 100, 100) != QDialog::Accepted) {
+        Session().Close();
+        return false;
+    }
+    if (!DeviceIdentity::PasswordMatches(dialog.Typed().toStdString(), Session().Image())) {
+        Prompts().Error(this, Text(PasswordWrong));
+        Session().Close();
+        return false;
+    }
+    FillControls();
+    const int minimum = Session().FetchRegister(SharedRegisters::kMinProgram);
+    if (DeviceIdentity::NeedsNewerProgram(minimum))
+        Prompts().Warning(this, Text(NeedsNewer) +
+                                    QString::fromStdString(DeviceIdentity::PackedVersionText(minimum)));
+    return true;
+}
+
+void TGeneralScreen::Abandon(int message) {
+    Session().Close();
+    notification_->hide();
+    Prompts().Error(this, Text(message));
+}
+
+bool TGeneralScreen::IdentifyAndLogin(bool serial) {
+    notification_->SetText(Text(ConnectingMore));
+    const int notAnswering = serial ? NotAnsweringCom : NotAnswering;
+    if ((!serial || table_.languageFirstOverSerial) &&
+        !Session().ReadRegisters(SharedRegisters::kLanguage, 1)) {
+        Abandon(notAnswering);
+        return false;
+    }
+    if (!Session().ReadRegisters(SharedRegisters::kSignature, 1)) {
+        Abandon(NoSignature);
+        return false;
+    }
+    if (!CheckSignature(serial))
+        return false;
+    if (!ReadAfterSignature()) {
+        Abandon(notAnswering);
+        return false;
+    }
+    // Whether 1704 can be read tells whether the device has the network ports (queued: always).
+    Session().SetNetworkPortFlag(Session().ReadRegisters(SharedRegisters::kNetworkPortsProbe, 1, true));
+    TReadBatch batch(Session());
+    QueueInitialReads(batch);
+    batch.Flush(); // failures here are not reported: the screen shows what came
+    AfterInitialReads();
+    notification_->hide();
+    return Login();
+}
+
+bool TGeneralScreen::EndConnecting(bool connected) {
+    notification_->hide();
+    linkUp_ = connected && Session().IsConnected();
+    SetConnecting(false);
+    FillControls();
+    return connected;
+}
+
+bool TGeneralScreen::ConnectSerial(const QString& port, int address, const TLineSettings& line,
+                                   bool comPort) {
+    SetConnecting(true);
+    notification_->ShowAt(Corner(70, 120), 400, Text(Connecting));
+    ForgetLastDevice();
+    Session().SetSlaveAddress(static_cast<std::uint8_t>(address));
+    Session().SetFamily(table_.family);
+    if (!Session().OpenSerial(port, line, comPort)) {
+        Abandon(AccessError);
+        return EndConnecting(false);
+    }
+    return EndConnecting(IdentifyAndLogin(true));
+}
+
+bool TGeneralScreen::ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port) {
+    SetConnecting(true);
+    notification_->ShowAt(Corner(70, 120), 600, Text(Connecting) + "  (0s (max 20s))");
+    ForgetLastDevice();
+    Session().SetFamily(table_.family);
+    if (Session().OpenTcp(deviceIp, pcIp, static_cast<std::uint16_t>(port))) {
+        // Wait for the connection, showing the seconds; a refused attempt ends the wait at once.
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QEventLoop loop;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &loop, [&] {
+            notification_->SetText(
+                Text(Connecting) +
+                QStringLiteral("  (%1s (max 20s))").arg(qRound(elapsed.elapsed() / 1000.0)));
+            if (Session().IsConnected() || !Session().IsConnecting() || elapsed.elapsed() >= kConnectWaitMs)
+                loop.quit();
+        });
+        tick.start(100);
+        loop.exec();
+    }
+    if (!Session().IsConnected()) {
+        Abandon(AccessError); // a connection still pending must not complete later
+        return EndConnecting(false);
+    }
+    return EndConnecting(IdentifyAndLogin(false));
+}
+
+void TGeneralScreen::bbAjustarRelogioComputadorClick() {
+    if (!Session().IsConnected() || !Prompts().Question(this, Text(AskClock)))
+        return;
+    if (!WriteDeviceClock(Session(), QDateTime::currentDateTime()))
+        Prompts().Error(this, Text(ErrorSending));
+}
+
+QString TGeneralScreen::ChooseConfFile(bool save) {
+    // The image must equal the device: a save writes it, a load sends only what differs.
+    if (!Session().IsConnected())
+        return {};
+    if (!RefreshConfiguration(Session())) {
+        Prompts().Error(this, Text(ErrorReadingConf));
+        return {};
+    }
+    TConnectionSettings& c = Settings();
+    const QString last = Cp1252::ToUnicode(c.confFile);
+    // Until a file has been used, the dialogs start in the data folder.
+    const QString folder =
+        last.isEmpty() ? QString::fromStdString(DataFolder()) : QFileInfo(last).absolutePath();
+    const TFileDialogRequest request{Text(save ? SaveTitle : LoadTitle), Text(ConfFilter), "conf", folder};
+    const QString file = save ? Prompts().SaveFileName(this, request) : Prompts().OpenFileName(this, request);
+    if (file.isEmpty())
+        return {};
+    if (!Cp1252::CanEncode(file)) {
+        Prompts().Error(this, Text(PathNotStorable));
+        return {};
+    }
+    c.confFile = Cp1252::FromUnicode(file);
+    Context().settings.Save();
+    return file;
+}
+
+void TGeneralScreen::bbSalvarConfClick() {
+    const QString file = ChooseConfFile(true);
+    if (file.isEmpty())
+        return;
+    if (ConfFile::SaveConfFile(Session(), file.toStdString()))
+        Prompts().Information(this, Text(SavedOk));
+    else
+        Prompts().Error(this, Text(SaveError));
+}
+
+void TGeneralScreen::bbCarregarConfClick() {
+    const QString file = ChooseConfFile(false);
+    if (file.isEmpty())
+        return;
+    const TLoadReport check = ConfFile::CheckConfFile(Session(), file.toStdString());
+    if (check.outcome == TLoadOutcome::Unreadable) {
+        Prompts().Error(this, Text(FileUnreadable));
+        return;
+    }
+    // Older files may lack keys, which then take their defaults; never without asking.
+    if (check.outcome == TLoadOutcome::Loaded && !check.missingKeys.empty() &&
+        !Prompts().Question(this, Text(MissingKeys).arg(check.missingKeys.size())))
+        return;
+    notification_->ShowAt(Corner(70, 120), 500, Text(LoadingConf));
+    int errorRegister = 0;
+    const bool loaded = ConfFile::LoadConfFile(Session(), file.toStdString(), errorRegister);
+    if (loaded)
+        AfterConfLoaded();
+    notification_->hide();
+    if (loaded)
+        Prompts().Information(this, Text(LoadedOk));
+    else
+        Prompts().Error(this, Text(LoadError) + QStringLiteral(" (%1)").arg(errorRegister));
+}

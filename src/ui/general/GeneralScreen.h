@@ -1,0 +1,123 @@
+#pragma once
+
+#include "link/SerialComm.h"
+#include "ui/common/Screen.h"
+
+#include <utility>
+#include <vector>
+
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class TCommitBatch;
+class TFormNotificacao;
+class TRadioGroup;
+struct TConnectionSettings;
+
+// Screen 0 of every family: connecting (serial, USB or network), identifying the device by its
+// signature, logging in, watching the device once a second, the device language, saving and
+// loading configuration files, and the password, network and clock dialogs. A family adds its own
+// readings through the hooks and states what differs in its table.
+class TGeneralScreen : public TScreen {
+    Q_OBJECT
+public:
+    struct TFamilyTable {
+        int family;
+        int signature;
+        // Signatures of other families that switch the main window to them.
+        std::vector<std::pair<int, int>> switches;
+        // Over a serial link too, the device language is read before the signature, to tell a
+        // silent port from a device that does not answer its signature.
+        bool languageFirstOverSerial = false;
+        bool comButton = true; // "Connect Serial" (a COM port); without it only USB and network
+        bool clock = true;
+        double liveWait = 0.1; // flush wait of a tick; 0: the session's default
+    };
+
+    TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent);
+
+    void ShowScreen(int language) override;
+    bool ConnectSerial(const QString& port, int address, const TLineSettings& line, bool comPort);
+    bool ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port);
+    void Disconnect();
+    // One tick of the timer.
+    void Timer1Timer() { RunTick(); }
+
+signals:
+    // A device of another family answered: the main window switches its selector.
+    void familySwitchRequested(int family);
+    // A connection is being made: no second one, no family switch meanwhile.
+    void busyChanged(bool busy);
+
+protected:
+    // The family's own part of the connection: after the signature (false: the device is not
+    // answering), the initial reads, and what follows a successful login.
+    virtual bool AcceptsSignature(int signature, bool serial);
+    virtual bool ReadAfterSignature() { return true; }
+    virtual void QueueInitialReads(TReadBatch& batch) = 0;
+    virtual void AfterInitialReads() {}
+    virtual void AfterConfLoaded() {}
+    virtual void QueueLiveReads(TReadBatch& batch) = 0;
+    // The family's readings; `connected` false clears them.
+    virtual void FillReadings(bool connected) = 0;
+    virtual void CommitReadings(TCommitBatch& /*batch*/) {}
+    virtual void RetranslateReadings() = 0;
+    // Whether the clock registers were read from the connected device.
+    virtual bool ClockRead() const { return table_.clock; }
+
+    // Where a family lays out its readings, under the shared rows.
+    QGridLayout* Body() const { return body_; }
+    QHBoxLayout* IdentityRow() const { return identityRow_; }
+    QWidget* Background() const { return background_; }
+    TRadioGroup* LanguageGroup() const { return rgIdioma_; }
+    TFormNotificacao* Notification() const { return notification_; }
+    QString Text(int id) const;
+    const TFamilyTable& Table() const { return table_; }
+
+    void Retranslate() final;
+    void Fill() final;
+    void Commit() final;
+    void Tick() final;
+
+private:
+    void Build();
+    TConnectionSettings& Settings();
+    void bbConectarClick(bool usb);
+    void bbConectarIPClick();
+    void OpenDeviceDialog(QDialog& dialog, bool stopTimer);
+    QString ChooseConfFile(bool save);
+    void bbSalvarConfClick();
+    void bbCarregarConfClick();
+    void bbAjustarRelogioComputadorClick();
+    void ForgetLastDevice();
+    bool CheckSignature(bool serial);
+    bool IdentifyAndLogin(bool serial);
+    bool Login();
+    bool EndConnecting(bool connected);
+    void Abandon(int message);
+    void SetConnectButtons();
+    void SetConnecting(bool connecting);
+    void FillIdentity(bool connected);
+
+    TFamilyTable table_;
+    bool connecting_ = false; // a connection is being made
+    bool linkUp_ = false;     // logged in and not disconnected by the user
+    TFormNotificacao* notification_;
+    QWidget* background_ = nullptr;
+    QGridLayout* body_ = nullptr;
+    QHBoxLayout* identityRow_ = nullptr;
+    QPushButton* bbConectar_ = nullptr;
+    QPushButton* bbConectarUsb_ = nullptr;
+    QPushButton* bbConectarIP_ = nullptr;
+    QPushButton* bbSalvarConf_ = nullptr;
+    QPushButton* bbCarregarConf_ = nullptr;
+    QPushButton* bbAlterarSenha_ = nullptr;
+    QPushButton* bbAlterarIP_ = nullptr;
+    QPushButton* bbAjustarRelogioComputador_ = nullptr;
+    QPushButton* bbAjustarRelogioManual_ = nullptr;
+    QLabel* pnNumSerie_ = nullptr;
+    QLabel* pnVersaoFirmware_ = nullptr;
+    QLabel* pnRelogio_ = nullptr;
+    TRadioGroup* rgIdioma_ = nullptr;
+};
