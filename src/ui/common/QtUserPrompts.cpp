@@ -1,6 +1,5 @@
 #include "ui/common/QtUserPrompts.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -28,7 +27,7 @@ QString Run(QFileDialog* dialog) {
 }
 
 QString Caption() {
-    return QApplication::applicationDisplayName();
+    return QStringLiteral("QEL880");
 }
 
 } // namespace
@@ -48,6 +47,19 @@ void TQtUserPrompts::Warning(QWidget* parent, const QString& text) {
 bool TQtUserPrompts::Question(QWidget* parent, const QString& text) {
     return QMessageBox::warning(parent, Caption(), text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+TUserPrompts::TAnswer TQtUserPrompts::QuestionWithCancel(QWidget* parent, const QString& text) {
+    switch (QMessageBox::warning(parent, Caption(), text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return TAnswer::Yes;
+    case QMessageBox::No:
+        return TAnswer::No;
+    default:
+        return TAnswer::Cancel;
+    }
 }
 
 QString TQtUserPrompts::SaveFileName(QWidget* parent, const TFileDialogRequest& request) {

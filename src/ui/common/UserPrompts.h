@@ -22,8 +22,12 @@ public:
     virtual void Error(QWidget* parent, const QString& text) = 0;
     virtual void Information(QWidget* parent, const QString& text) = 0;
     virtual void Warning(QWidget* parent, const QString& text) = 0;
+    enum class TAnswer { Yes, No, Cancel };
+
     // Yes / No with a warning icon; true for Yes.
     virtual bool Question(QWidget* parent, const QString& text) = 0;
+    // Yes / No / Cancel with a warning icon, where leaving unsaved work is asked about.
+    virtual TAnswer QuestionWithCancel(QWidget* parent, const QString& text) = 0;
     // Empty when cancelled.
     virtual QString SaveFileName(QWidget* parent, const TFileDialogRequest& request) = 0;
     virtual QString OpenFileName(QWidget* parent, const TFileDialogRequest& request) = 0;

@@ -1,4 +1,5 @@
 #include "FramedClient.h"
+#include "LoggedInWindow.h"
 #include "ModbusPeer.h"
 #include "PtyPair.h"
 #include "ScriptedPrompts.h"
@@ -109,7 +110,9 @@ TEST_F(GeneralScreen, RefusesWrongPasswordsAndOtherDevices) {
 
     TSimProcess regulator({"--model", "R"});
     ASSERT_TRUE(regulator.IsReady());
-    EXPECT_FALSE(ConnectTcp(regulator));
+    prompts.dialogs = {ByAddress("localhost", regulator.Port())}; // refused before the password
+    Click(screen, "bbConectarIP");
+    EXPECT_FALSE(window->Session().IsConnected());
     EXPECT_TRUE(prompts.shown.back().contains("QEL880R")) << prompts.shown.back().toStdString();
     EXPECT_EQ(window->Session().Family(), 2); // the selector followed the device
     EXPECT_EQ(window->windowTitle(), "Controle do QEL880-R  1.2.6");
@@ -160,6 +163,7 @@ TEST_F(GeneralScreen, SettingsClockDialogsAndFiles) {
     Click(screen, "rgFreqOperacao_1");
     EXPECT_EQ(reg(211), 1);
 
+    prompts.answers = {TUserPrompts::TAnswer::Yes};
     Click(screen, "bbAjustarRelogioComputador");
     EXPECT_EQ(reg(406), QDate::currentDate().year() - 2000);
     EXPECT_EQ(reg(404), QDate::currentDate().day());
@@ -232,13 +236,13 @@ TEST_F(GeneralScreen, FilesThatCannotBeLoadedAsTheyStand) {
 
     // A file that lacks keys is loaded only when the user agrees to their defaults.
     prompts.files = {file};
-    prompts.answers = {false};
+    prompts.answers = {TUserPrompts::TAnswer::No};
     Click(screen, "bbCarregarConf");
     ASSERT_TRUE(prompts.shown.back().startsWith("question: "));
     EXPECT_TRUE(prompts.shown.back().contains(" configurações estão ausentes do arquivo"));
     EXPECT_EQ(reg(215), 150);
     prompts.files = {file};
-    prompts.answers = {true};
+    prompts.answers = {TUserPrompts::TAnswer::Yes};
     Click(screen, "bbCarregarConf");
     EXPECT_EQ(prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(reg(215), 200);
@@ -305,6 +309,43 @@ TEST_F(GeneralScreen, FamilySwitchWhileConnectedDisconnects) {
     Click(window.get(), "rgTipoEquip_1");
     EXPECT_FALSE(window->Session().IsConnected());
     EXPECT_EQ(window->Session().Family(), 1);
+}
+
+TEST(GeneralScreenLanguages, ThermalTextsInEveryLanguage) {
+    TLoggedInWindow fixture({"--model", "T"}, 0);
+    ASSERT_TRUE(fixture.Connect(TLoggedInWindow::TLink::Tcp));
+    const QStringList names = {"bbConectar",
+                               "bbConectarUsb",
+                               "bbConectarIP",
+                               "bbSalvarConf",
+                               "bbCarregarConf",
+                               "bbAlterarSenha",
+                               "bbAlterarIP",
+                               "bbAjustarRelogioComputador",
+                               "bbAjustarRelogioManual",
+                               "rgVisualizacao",
+                               "rgIdioma",
+                               "rgFreqOperacao",
+                               "sgMedidasEnrolamento"};
+    const QStringList expected[3] = {
+        {"Desconectar", "Conectar USB", "Conectar IP", "Salvar Conf.", "Carregar Conf.", "Alterar Senha",
+         "Alterar IP", "Ajustar com relógio do PC", "Ajustar manualmente", "Indicação",
+         "Idioma do Equipamento", "Frequência de Operação", "Enr.", "1", "2", "3", "Temp. (ºC)",
+         "Corrente (A)", "Corrente (%)"},
+        {"Disconnect", "Connect USB", "Connect IP", "Save Conf.", "Load Conf.", "Change Password",
+         "Change IP", "Adjust with PC clock", "Adjust Manually", "Indication", "Device Language",
+         "Operation Frequency", "Wind.", "1", "2", "3", "Temp. (ºC)", "Current (A)", "Current (%)"},
+        {"Desconectar", "Conectar USB", "Conectar IP", "Guardar Conf.", "Cargar Conf.", "Cambiar Clave",
+         "Cambiar IP", "Ajustar con reloj del PC", "Ajustar manualmente", "Indicación", "Idioma del Equipo",
+         "Frecuencia de Operación", "Devan.", "1", "2", "3", "Temp. (ºC)", "Corriente (A)", "Corriente (%)"},
+    };
+    for (int language : {1, 2, 0}) {
+        fixture.Window().ApplyLanguage(language);
+        EXPECT_EQ(fixture.Texts(names), expected[language]) << language;
+    }
+    fixture.Window().ApplyLanguage(1);
+    Click(fixture.General(), "bbConectar");
+    EXPECT_EQ(Find<QLabel>(fixture.General(), "pnNumSerie")->text(), "Not Connected");
 }
 
 } // namespace
