@@ -49,6 +49,9 @@ signals:
     void familySwitchRequested(int family);
     // A connection is being made: no second one, no family switch meanwhile.
     void busyChanged(bool busy);
+    // The device's current-output settings screen is reachable (regulator: fitted outputs found;
+    // position indicator: after each connection).
+    void currentOutputButtonShown(bool shown);
 
 protected:
     // The family's own part of the connection: after the signature (false: the device is not

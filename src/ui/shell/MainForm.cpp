@@ -201,6 +201,8 @@ void TFormMain::AddGeneralScreen(TGeneralScreen* screen, int family) {
     screens_[static_cast<std::size_t>(family)][0] = screen;
     connect(screen, &TGeneralScreen::familySwitchRequested, this, &TFormMain::SetFamilySelector);
     connect(screen, &TGeneralScreen::busyChanged, this, &TFormMain::SetBusy);
+    connect(screen, &TGeneralScreen::currentOutputButtonShown, this,
+            [this](bool shown) { buttons_[Output2].box->setVisible(shown); });
 }
 
 TScreen* TFormMain::ScreenFor(int index) const {
