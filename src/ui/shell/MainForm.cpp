@@ -1,10 +1,12 @@
 #include "ui/shell/MainForm.h"
 
+#include "link/HostResolver.h"
 #include "model/DeviceIdentity.h"
 #include "ui/common/ClickableLabel.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/general/FrameConfGeral.h"
+#include "ui/shell/StartOptions.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -303,6 +305,23 @@ void TFormMain::ApplyLanguage(int language) {
     }
     if (shown_)
         shown_->ApplyLanguage(language);
+}
+
+void TFormMain::StartWith(const TStartOptions& options) {
+    if (options.language)
+        SwitchLanguage(*options.language);
+    if (options.family)
+        SetFamilySelector(*options.family);
+    SelectScreen(0);
+    auto* general = dynamic_cast<TGeneralScreen*>(shown_);
+    if (!general)
+        return;
+    if (options.link == TStartOptions::TLink::Tcp)
+        general->ConnectNetworkAsTyped(options.host, ResolveIPv4(options.host), options.localIp,
+                                       options.port);
+    else if (options.link == TStartOptions::TLink::Serial)
+        general->ConnectSerialAsTyped(options.serialPath, options.address, options.baudRate, options.format,
+                                      options.usb);
 }
 
 void TFormMain::SwitchLanguage(int language) {
