@@ -3,6 +3,7 @@
 #include "link/HostResolver.h"
 #include "model/DeviceIdentity.h"
 #include "ui/common/ClickableLabel.h"
+#include "ui/common/QtTranslation.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/general/FrameConfGeral.h"
@@ -67,6 +68,7 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
     setObjectName("FormMain");
     setWindowIcon(QIcon(":/assets/icon.svg"));
     settings_.Load(dataFolder);
+    qtTranslation_ = new TQtTranslation(this);
     language_ = settings_.lastLanguage >= 0 && settings_.lastLanguage <= 2 ? settings_.lastLanguage : 0;
 
     auto* central = new QWidget(this);
@@ -278,6 +280,7 @@ void TFormMain::ApplyLanguage(int language) {
     if (language < 0 || language > 2)
         return;
     language_ = language;
+    qtTranslation_->Apply(language);
     const TMainTexts& t = kTexts[language];
     const int family = session_.Family();
     setWindowTitle(QString::fromUtf8(kTitles[family][language]) +

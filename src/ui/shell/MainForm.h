@@ -18,6 +18,7 @@ class QVBoxLayout;
 class TClickableLabel;
 class TGeneralScreen;
 class TRadioGroup;
+class TQtTranslation;
 class TScreen;
 class TUserPrompts;
 struct TStartOptions;
@@ -90,6 +91,7 @@ private:
     const QEvent* lastKeyEvent_ = nullptr;
     QPointer<QWidget> lastKeyTarget_;
 
+    TQtTranslation* qtTranslation_ = nullptr;
     TRadioGroup* rgTipoEquip_ = nullptr;
     QLabel* lblTipoEquip_ = nullptr;
     QGridLayout* column_ = nullptr;

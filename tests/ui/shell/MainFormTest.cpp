@@ -109,4 +109,19 @@ TEST_F(MainForm, ServiceEntryByKeysAndByMouse) {
     EXPECT_TRUE(hidden->isVisible());
 }
 
+TEST(MainFormLanguages, QtsOwnTextsFollowTheLanguage) {
+    QTemporaryDir dir;
+    TScriptedPrompts prompts;
+    TFormMain window(prompts, dir.path().toStdString() + "/");
+    window.ApplyLanguage(0);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+    EXPECT_EQ(QLocale().language(), QLocale::Portuguese);
+    window.ApplyLanguage(2);
+    EXPECT_EQ(QLocale().language(), QLocale::Spanish);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Ver en:");
+    window.ApplyLanguage(1);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+}
+
 } // namespace
