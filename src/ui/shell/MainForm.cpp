@@ -5,11 +5,14 @@
 #include "ui/common/ClickableLabel.h"
 #include "ui/common/QtTranslation.h"
 #include "ui/common/RadioGroup.h"
+#include "ui/common/Screen.h"
 #include "ui/common/UserPrompts.h"
+#include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral.h"
 #include "ui/shell/StartOptions.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -344,6 +347,13 @@ void TFormMain::SetBusy(bool busy) {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    // Every dialog and screen, as it appears, tabs through its controls in the order they are
+    // laid out (once the show is complete and every layout has placed its controls).
+    if (event->type() == QEvent::Show &&
+        (qobject_cast<QDialog*>(watched) || qobject_cast<TScreen*>(watched))) {
+        auto* shown = static_cast<QWidget*>(watched);
+        QTimer::singleShot(0, shown, [shown] { Widgets::OrderTabsByPosition(shown); });
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);
