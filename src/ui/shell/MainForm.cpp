@@ -5,6 +5,8 @@
 #include "ui/common/RadioGroup.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/general/FrameConfGeral.h"
+#include "ui/general/FrameConfGeral_QEL880C.h"
+#include "ui/general/FrameConfGeral_QEL880P.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -99,6 +101,8 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
             });
 
     AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
+    AddGeneralScreen(new TFrameConfGeral_QEL880P(context_, client_), Family::kParallelism);
+    AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
 
     qApp->installEventFilter(this);
     resize(860, 640);
