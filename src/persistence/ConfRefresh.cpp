@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kBusAddressRegister = SharedRegisters::kBusAddress;
+constexpr int kMaxBusAddress = 15;
 constexpr int kMaxRun = 100;
 
 struct TRead {
@@ -178,7 +179,9 @@ bool RefreshConfiguration(TEquipComm& session) {
         break;
     case 1:
         // The per-unit settings are found through the unit's own bus address.
-        if (!session.ReadRegisters(kBusAddressRegister, 1))
+        // An address beyond the tables would save another unit's settings as this unit's.
+        if (!session.ReadRegisters(kBusAddressRegister, 1) ||
+            session.FetchRegister(kBusAddressRegister) > kMaxBusAddress)
             return false;
         reads = ParallelismReads(session.FetchRegister(kBusAddressRegister));
         break;

@@ -247,6 +247,17 @@ TEST_F(ConfFileLoad, ParallelismMovesToItsNewBusAddress) {
     EXPECT_EQ(error, 1);
 }
 
+TEST_F(ConfFileLoad, RefreshRefusesABusAddressBeyondTheTables) {
+    // Beyond the tables the reads land in other tables' cells (at 20, unit 0's bus size for the unit's
+    // bus address), which a save would then write as this unit's settings.
+    session.SetFamily(1);
+    ASSERT_TRUE(session.OpenSerial(pty.ProgramEnd(), TLineSettings{}, true));
+    for (int address : {15, 16, 20, 0}) {
+        peer->SetRegister(0x8000 + 1951, static_cast<std::uint16_t>(address));
+        EXPECT_EQ(RefreshConfiguration(session), address <= 15) << address;
+    }
+}
+
 // Loads that write many defaults go over a framed loopback peer, which takes them in one list.
 class ConfFileLoadTcp : public ::testing::Test {
 protected:

@@ -2,6 +2,8 @@
 #include "ModbusClient.h"
 #include "SimProcess.h"
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 #include <modbus.h>
@@ -165,6 +167,25 @@ TEST(SimParallelism, BusAddressAndBank) {
     EXPECT_EQ(rtu.Read(1951, 1), Values{5});
 }
 
+TEST(SimParallelism, PresetUnitTablesAndErrorWords) {
+    TSimProcess sim({"--model", "P", "--set", "1951=3", "--set", "524=13", "--set", "544=2", "--set",
+                     "1961=5", "--set", "603=1"});
+    ASSERT_TRUE(sim.IsReady());
+    TFramedClient tcp;
+    ASSERT_TRUE(tcp.Connect(sim.Port()));
+    QThread::msleep(1200); // a tick leaves the preset expected position alone
+    auto reply = tcp.Read({1951, 504, 524, 544, 1961, 603});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->values, (std::map<std::uint16_t, std::uint16_t>{
+                                 {1951, 3}, {504, 9}, {524, 13}, {544, 2}, {1961, 5}, {603, 1}}));
+    // Presets stay read-only where the device's cells are; a command moves the own unit and what it expects.
+    EXPECT_EQ(tcp.Write({{1961, 0}})->count, 1);
+    EXPECT_EQ(tcp.Write({{3000, 1003}})->count, 0);
+    reply = tcp.Read({504, 524, 1961});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->values, (std::map<std::uint16_t, std::uint16_t>{{504, 8}, {524, 8}, {1961, 5}}));
+}
+
 TEST(SimRegulator, MissingSetsAndClock) {
     TSimProcess sim({"--model", "R"});
     ASSERT_TRUE(sim.IsReady());
@@ -191,7 +212,9 @@ TEST(SimOptions, BadOptionsExitWithTwo) {
     for (const QStringList& args :
          {QStringList{}, QStringList{"--model", "X"}, QStringList{"--model", "T", "--tcp", "x"},
           QStringList{"--model", "T", "--password", "AB1D"}, QStringList{"--model", "T", "--firmware", "1.2"},
-          QStringList{"--model", "T", "--frobnicate"}}) {
+          QStringList{"--model", "T", "--frobnicate"}, QStringList{"--model", "P", "--set", "1951"},
+          QStringList{"--model", "P", "--set", "1951=65536"},
+          QStringList{"--model", "C", "--set", "1960=1"}}) { // the indicator has no error word 1960
         QProcess process;
         process.start(QEL880SIM_PATH, args);
         ASSERT_TRUE(process.waitForFinished(5000));

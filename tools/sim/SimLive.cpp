@@ -168,11 +168,8 @@ void Advance(TSimRegisters& r, TSimModel model, std::mt19937& random, std::int64
     case TSimModel::ThermalMembrane:
         AdvanceThermal(r, random, nowLocalMs);
         break;
-    case TSimModel::Parallelism: {
-        const int unit = r.Get(1951);
-        r.Set(521 + unit, r.Get(501 + unit));
+    case TSimModel::Parallelism: // positions move only by command
         break;
-    }
     case TSimModel::Regulator:
         AdvanceRegulator(r, random);
         break;
@@ -190,6 +187,8 @@ bool Command(TSimRegisters& r, TSimModel model, std::uint16_t code) {
     if (model == TSimModel::Parallelism && step != 0) {
         const int unit = r.Get(1951);
         MoveTap(r, 501 + unit, 1, std::max<int>(1, r.Get(41 + unit)), step);
+        // The unit expects to be where its own command put it.
+        r.Set(521 + unit, r.Get(501 + unit));
         return true;
     }
     if (model == TSimModel::Regulator && step != 0) {

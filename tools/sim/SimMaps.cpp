@@ -20,7 +20,8 @@ void Common(TSimRegisters& r, const TSimOptions& o) {
         r.Define(1600 + i, {o.password[static_cast<std::size_t>(i)]});
     r.Define(1700, {0x0032, 0xC0A8, 43101, 502, 503}); // 192.168.0.50
     r.Define(2000, {o.firmware, o.minProgram, SimModelSignature(o.model)}, K::ReadOnly);
-    r.Define(2501, {static_cast<int>(o.serialNumber & 0xFFFF), static_cast<int>(o.serialNumber >> 16)}, K::ReadOnly);
+    r.Define(2501, {static_cast<int>(o.serialNumber & 0xFFFF), static_cast<int>(o.serialNumber >> 16)},
+             K::ReadOnly);
 
     // Service block: test mode, forced current, calibration.
     r.Define(2100, {0, 0});
@@ -179,6 +180,20 @@ void DefineSimRegisters(TSimRegisters& regs, const TSimOptions& options) {
         PositionIndicator(regs);
         break;
     }
+    for (const auto& [reg, value] : options.presets) {
+        if (regs.Kind(reg) != K::None)
+            regs.Set(reg, value);
+    }
+}
+
+std::optional<int> PresetOutsideModel(const TSimOptions& options) {
+    TSimRegisters regs;
+    DefineSimRegisters(regs, options);
+    for (const auto& preset : options.presets) {
+        if (regs.Kind(preset.first) == K::None)
+            return preset.first;
+    }
+    return std::nullopt;
 }
 
 bool InSimDeviceRange(TSimModel model, int reg) {
@@ -189,7 +204,7 @@ bool InSimDeviceRange(TSimModel model, int reg) {
 }
 
 int SimClockRegister(TSimModel model) {
-    const bool early = model == TSimModel::Thermal || model == TSimModel::ThermalMembrane ||
-                       model == TSimModel::Parallelism;
+    const bool early =
+        model == TSimModel::Thermal || model == TSimModel::ThermalMembrane || model == TSimModel::Parallelism;
     return early ? 401 : 601;
 }

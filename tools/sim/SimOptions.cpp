@@ -13,7 +13,7 @@ const char* const kSimUsage =
     "                  [--tcp PORT] [--listen ADDR] [--rtu-link PATH | --rtu-device DEV]\n"
     "                  [--address N] [--baud N] [--format 8N1|8E1|8O1|8N2]\n"
     "                  [--password ABCD] [--serial-number N] [--firmware X.Y.Z] [--min-program X.Y.Z]\n"
-    "                  [--events N] [--records N] [--seed N]\n"
+    "                  [--events N] [--records N] [--seed N] [--set REG=VALUE]...\n"
     "                  [--drop-every N] [--delay-ms N] [--corrupt-crc-every N] [--split] [--stray-bytes]\n"
     "                  [--no-echo] [--close-after N] [--fail-register R] [--verbose]\n"
     "       qel880-sim --help | --version\n";
@@ -53,6 +53,14 @@ void Format(std::string_view text, TSimOptions& o) {
     o.stopBits = text[2] - '0';
 }
 
+std::pair<int, int> Preset(std::string_view text) {
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos)
+        throw TBad("--set must be REG=VALUE: \"" + std::string(text) + "\"");
+    return {static_cast<int>(Number(text.substr(0, equals), 0, 32767, "--set register")),
+            static_cast<int>(Number(text.substr(equals + 1), 0, 65535, "--set value"))};
+}
+
 void Password(std::string_view text, TSimOptions& o) {
     if (text.size() != 4)
         throw TBad("the password must be four letters A..Z");
@@ -66,9 +74,9 @@ void Password(std::string_view text, TSimOptions& o) {
 }
 
 constexpr const char* kValueOptions[] = {
-    "model",  "tcp",        "listen",        "rtu-link",          "rtu-device",  "address",       "baud",
-    "format", "password",   "serial-number", "firmware",          "min-program", "events",        "records",
-    "seed",   "drop-every", "delay-ms",      "corrupt-crc-every", "close-after", "fail-register",
+    "model",  "tcp",      "listen",        "rtu-link", "rtu-device",        "address",     "baud",
+    "format", "password", "serial-number", "firmware", "min-program",       "events",      "records",
+    "seed",   "set",      "drop-every",    "delay-ms", "corrupt-crc-every", "close-after", "fail-register",
 };
 constexpr const char* kFlagOptions[] = {"split", "stray-bytes", "no-echo", "verbose"};
 
@@ -128,6 +136,8 @@ TSimParse Parse(const QStringList& arguments) {
     number("events", 0, 65535, o.events);
     number("records", 0, 1000000, o.records);
     number("seed", 0, 4294967295LL, o.seed);
+    for (const QString& preset : parser.values("set"))
+        o.presets.push_back(Preset(preset.toStdString()));
     number("drop-every", 1, 1000000, o.dropEvery);
     number("delay-ms", 0, 60000, o.delayMs);
     number("corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct TSimOptions {
     TSimModel model = TSimModel::Thermal;
@@ -23,6 +25,8 @@ struct TSimOptions {
     int events = 25;
     int records = 50;
     std::uint32_t seed = 1;
+    // Start values of registers (measurements and states included), over the model's own.
+    std::vector<std::pair<int, int>> presets;
     // Faults
     int dropEvery = 0;
     int delayMs = 0;

@@ -1,4 +1,5 @@
 #include "SimDevice.h"
+#include "SimMaps.h"
 #include "SimOptions.h"
 #include "SimRtuServer.h"
 #include "SimTcpServer.h"
@@ -41,6 +42,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const TSimOptions& options = *parsed.options;
+    if (const auto reg = PresetOutsideModel(options)) {
+        std::fprintf(stderr, "qel880-sim: --set: the model has no register %d\n%s", *reg, kSimUsage);
+        return 2;
+    }
     QCoreApplication app(argc, argv);
 
     // SIGINT and SIGTERM end the event loop through a socket pair, the one safe way out of a handler.

@@ -9,6 +9,8 @@
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral.h"
+#include "ui/general/FrameConfGeral_QEL880C.h"
+#include "ui/general/FrameConfGeral_QEL880P.h"
 #include "ui/shell/StartOptions.h"
 
 #include <QApplication>
@@ -106,6 +108,8 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
             });
 
     AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
+    AddGeneralScreen(new TFrameConfGeral_QEL880P(context_, client_), Family::kParallelism);
+    AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
 
     qApp->installEventFilter(this);
     resize(860, 640);
