@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 struct TSimOptions {
     TSimModel model = TSimModel::Thermal;
@@ -23,6 +25,10 @@ struct TSimOptions {
     int events = 25;
     int records = 50;
     std::uint32_t seed = 1;
+    // Registers set once at start, and registers held against the live values: (register, value).
+    std::vector<std::pair<int, int>> startValues;
+    std::vector<std::pair<int, int>> heldValues;
+    bool rainFalls = true; // false once a rain total is given
     // Faults
     int dropEvery = 0;
     int delayMs = 0;
