@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace Widgets {
 
 QPushButton* Button(const char* name, QWidget* parent) {
@@ -52,6 +54,39 @@ QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<in
 void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
     if (grid->item(row, column)->text() != text)
         grid->item(row, column)->setText(text);
+}
+
+void OrderTabsByPosition(QWidget* root) {
+    struct TPlace {
+        QWidget* widget;
+        QRect rect;
+    };
+    std::vector<TPlace> places;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(root) && !w->focusProxy())
+            places.push_back({w, QRect(w->mapTo(root, QPoint(0, 0)), w->size())});
+    }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const TPlace& a, const TPlace& b) { return a.rect.top() < b.rect.top(); });
+    // A row: the controls that start above the bottom of its shortest member, so that a tall control
+    // (a list beside several rows) stays in the row where it starts.
+    std::vector<QWidget*> order;
+    for (std::size_t first = 0; first < places.size();) {
+        std::size_t end = first + 1;
+        int bottom = places[first].rect.bottom();
+        while (end < places.size() && places[end].rect.top() < bottom) {
+            bottom = std::min(bottom, places[end].rect.bottom());
+            ++end;
+        }
+        std::stable_sort(places.begin() + static_cast<std::ptrdiff_t>(first),
+                         places.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](const TPlace& a, const TPlace& b) { return a.rect.left() < b.rect.left(); });
+        for (std::size_t i = first; i < end; ++i)
+            order.push_back(places[i].widget);
+        first = end;
+    }
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void SetStyle(QWidget* widget, const QString& style) {

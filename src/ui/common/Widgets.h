@@ -20,5 +20,8 @@ QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<in
 void SetCell(QTableWidget* grid, int row, int column, const QString& text);
 // Screens refill every second: restyling an unchanged widget would repolish it each time.
 void SetStyle(QWidget* widget, const QString& style);
+// Tab goes through the controls of `root` as they are laid out: row by row from the top, each row
+// from the left. Run once the layout has placed them (on showing).
+void OrderTabsByPosition(QWidget* root);
 
 } // namespace Widgets

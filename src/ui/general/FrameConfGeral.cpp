@@ -97,12 +97,6 @@ QWidget* TFrameConfGeral::BuildRelays() {
         imgRele_[static_cast<std::size_t>(i)] = picture;
         edRele_[static_cast<std::size_t>(i)] = name;
     }
-    // Tab goes through the names as they stand: along the top row, then along the bottom one.
-    for (std::size_t i = 0; i + 2 < edRele_.size(); i += 2)
-        setTabOrder(edRele_[i], edRele_[i + 2]);
-    setTabOrder(edRele_[8], edRele_[1]);
-    for (std::size_t i = 1; i + 2 < edRele_.size(); i += 2)
-        setTabOrder(edRele_[i], edRele_[i + 2]);
     return box;
 }
 

@@ -277,29 +277,55 @@ void TGeneralScreen::bbConectarIPClick() {
         Disconnect();
         return;
     }
-    TConnectionSettings& c = Settings();
+    const TConnectionSettings& c = Settings();
     TFormEntraIP dialog(Language(), DataFolder() + "deviceList.txt", Prompts(), this);
     dialog.Preset(Cp1252::ToUnicode(c.deviceIp), Cp1252::ToUnicode(c.pcIp), c.ipPort,
                   Cp1252::ToUnicode(c.address));
     const int result = ExecAt(dialog, 50, 50);
     if (result != QDialog::Accepted && result != TFormEntraIP::kByAddress)
         return;
-    const QString pcIp = dialog.PcIp().trimmed();
-    const QString deviceIp = dialog.ResultIp().trimmed().left(20);
+    ConnectNetworkAsTyped(dialog.AddressText(), dialog.ResultIp(), dialog.PcIp(), dialog.ResultPort());
+}
+
+bool TGeneralScreen::ConnectNetworkAsTyped(const QString& host, const QString& deviceIpText,
+                                           const QString& pcIpText, int port) {
+    const QString pcIp = pcIpText.trimmed();
+    const QString deviceIp = deviceIpText.trimmed().left(20);
     // An empty computer address lets the system choose the interface.
     if ((!pcIp.isEmpty() && !Ipv4Address::Parse(pcIp.toStdString())) ||
         !Ipv4Address::Parse(deviceIp.toStdString())) {
         Prompts().Error(this, Text(InvalidIp));
-        return;
+        return false;
     }
     // Every text of the settings file is kept in the single-byte code page.
+    TConnectionSettings& c = Settings();
     c.deviceIp = Cp1252::FromUnicode(deviceIp);
     c.pcIp = Cp1252::FromUnicode(pcIp);
-    c.ipPort = dialog.ResultPort();
-    c.address = Cp1252::FromUnicode(dialog.AddressText());
+    c.ipPort = port;
+    c.address = Cp1252::FromUnicode(host);
     Context().settings.Save();
-    ConnectNetwork(deviceIp, pcIp, dialog.ResultPort());
+    const bool connected = ConnectNetwork(deviceIp, pcIp, port);
     SetConnectButtons();
+    return connected;
+}
+
+bool TGeneralScreen::ConnectSerialAsTyped(const QString& port, int address, int baudRate, int format,
+                                          bool usb) {
+    static constexpr std::uint8_t kParity[] = {0, 1, 2, 0};
+    static constexpr std::uint8_t kStopBits[] = {0, 0, 0, 2};
+    if (port.trimmed().isEmpty() || format < 0 || format > 3)
+        return false;
+    // The serial dialog keeps these for every family under the thermal monitor's keys.
+    TConnectionSettings& c = Context().settings.connection[0];
+    c.modbusAddress = address;
+    c.baudRate = baudRate;
+    c.serialFormat = format;
+    Context().settings.Save();
+    const auto f = static_cast<std::size_t>(format);
+    const bool connected =
+        ConnectSerial(port.trimmed(), address, TLineSettings{baudRate, kParity[f], kStopBits[f]}, !usb);
+    SetConnectButtons();
+    return connected;
 }
 
 void TGeneralScreen::ForgetLastDevice() {

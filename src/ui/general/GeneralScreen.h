@@ -48,6 +48,10 @@ public:
     void Disconnect();
     // One tick of the timer.
     void Timer1Timer() { RunTick(); }
+    // What the connect buttons do once their dialog is answered: the same checks and messages, the
+    // values remembered in the program settings, then the connection. `host` may be a name.
+    bool ConnectNetworkAsTyped(const QString& host, const QString& deviceIp, const QString& pcIp, int port);
+    bool ConnectSerialAsTyped(const QString& port, int address, int baudRate, int format, bool usb);
 
 signals:
     // A device of another family answered: the main window switches its selector.

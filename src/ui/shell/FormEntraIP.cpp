@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHostInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -219,6 +220,21 @@ std::optional<int> TFormEntraIP::Port(QLineEdit* box) {
         return std::nullopt;
     }
     return port;
+}
+
+void TFormEntraIP::keyPressEvent(QKeyEvent* event) {
+    // Enter connects the way the group being typed in says: by address or by IP.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
+        const auto* byAddress = findChild<QGroupBox*>("gbDominio");
+        if (focusWidget() && byAddress->isAncestorOf(focusWidget()))
+            bbOkEnderecoClick();
+        else if (focusWidget() && findChild<QGroupBox*>("gbIp")->isAncestorOf(focusWidget()))
+            bbOkClick();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TFormEntraIP::bbOkClick() {

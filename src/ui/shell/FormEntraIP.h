@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -27,6 +28,9 @@ public:
     int ResultPort() const { return resultPort_; }
     QString PcIp() const;
     QString AddressText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildLayout();

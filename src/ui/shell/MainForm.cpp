@@ -1,14 +1,20 @@
 #include "ui/shell/MainForm.h"
 
+#include "link/HostResolver.h"
 #include "model/DeviceIdentity.h"
 #include "ui/common/ClickableLabel.h"
+#include "ui/common/QtTranslation.h"
 #include "ui/common/RadioGroup.h"
+#include "ui/common/Screen.h"
 #include "ui/common/UserPrompts.h"
+#include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral.h"
 #include "ui/general/FrameConfGeral_QEL880IRR.h"
 #include "ui/general/FrameConfGeral_QEL880R.h"
+#include "ui/shell/StartOptions.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -67,6 +73,7 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
     setObjectName("FormMain");
     setWindowIcon(QIcon(":/assets/icon.svg"));
     settings_.Load(dataFolder);
+    qtTranslation_ = new TQtTranslation(this);
     language_ = settings_.lastLanguage >= 0 && settings_.lastLanguage <= 2 ? settings_.lastLanguage : 0;
 
     auto* central = new QWidget(this);
@@ -284,6 +291,7 @@ void TFormMain::ApplyLanguage(int language) {
     if (language < 0 || language > 2)
         return;
     language_ = language;
+    qtTranslation_->Apply(language);
     const TMainTexts& t = kTexts[language];
     const int family = session_.Family();
     setWindowTitle(QString::fromUtf8(kTitles[family][language]) +
@@ -313,6 +321,23 @@ void TFormMain::ApplyLanguage(int language) {
         shown_->ApplyLanguage(language);
 }
 
+void TFormMain::StartWith(const TStartOptions& options) {
+    if (options.language)
+        SwitchLanguage(*options.language);
+    if (options.family)
+        SetFamilySelector(*options.family);
+    SelectScreen(0);
+    auto* general = dynamic_cast<TGeneralScreen*>(shown_);
+    if (!general)
+        return;
+    if (options.link == TStartOptions::TLink::Tcp)
+        general->ConnectNetworkAsTyped(options.host, ResolveIPv4(options.host), options.localIp,
+                                       options.port);
+    else if (options.link == TStartOptions::TLink::Serial)
+        general->ConnectSerialAsTyped(options.serialPath, options.address, options.baudRate, options.format,
+                                      options.usb);
+}
+
 void TFormMain::SwitchLanguage(int language) {
     ApplyLanguage(language);
     settings_.lastLanguage = language;
@@ -330,6 +355,13 @@ void TFormMain::SetBusy(bool busy) {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+    // Every dialog and screen, as it appears, tabs through its controls in the order they are
+    // laid out (once the show is complete and every layout has placed its controls).
+    if (event->type() == QEvent::Show &&
+        (qobject_cast<QDialog*>(watched) || qobject_cast<TScreen*>(watched))) {
+        auto* shown = static_cast<QWidget*>(watched);
+        QTimer::singleShot(0, shown, [shown] { Widgets::OrderTabsByPosition(shown); });
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         auto* key = static_cast<QKeyEvent*>(event);

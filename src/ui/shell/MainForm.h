@@ -18,8 +18,10 @@ class QVBoxLayout;
 class TClickableLabel;
 class TGeneralScreen;
 class TRadioGroup;
+class TQtTranslation;
 class TScreen;
 class TUserPrompts;
+struct TStartOptions;
 
 // The one main window: model selector, language flags, the column of screen buttons, the screen
 // being shown, and the hidden service entry. It owns the session and every screen.
@@ -36,6 +38,8 @@ public:
     void ApplyLanguage(int language);
     // Sets the selector as a click would, running the family switch when the position changes.
     void SetFamilySelector(int family);
+    // Opens with the command line's model and language and starts its connection, if it has one.
+    void StartWith(const TStartOptions& options);
 
     TEquipComm& Session() { return session_; }
     TProgramMainConf& Settings() { return settings_; }
@@ -87,6 +91,7 @@ private:
     const QEvent* lastKeyEvent_ = nullptr;
     QPointer<QWidget> lastKeyTarget_;
 
+    TQtTranslation* qtTranslation_ = nullptr;
     TRadioGroup* rgTipoEquip_ = nullptr;
     QLabel* lblTipoEquip_ = nullptr;
     QGridLayout* column_ = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/shell/FormConectaCom.h"
 #include "ui/shell/FormEntraIP.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -85,6 +86,22 @@ TEST_F(Dialogs, NetworkAddressPortsAndDefaults) {
     EXPECT_EQ(named.result(), TFormEntraIP::kByAddress);
     EXPECT_EQ(named.ResultIp(), "127.0.0.1"); // the IPv4 result, whatever the resolver lists first
     EXPECT_EQ(named.ResultPort(), 43102);
+}
+
+TEST_F(Dialogs, EnterConnectsTheWayOfTheGroupBeingTypedIn) {
+    for (const auto& [box, result] : {std::pair{"edEndereco", int(TFormEntraIP::kByAddress)},
+                                      std::pair{"edEquipIP", int(QDialog::Accepted)}}) {
+        TFormEntraIP dialog(1, ListPath(), prompts);
+        dialog.show();
+        Find<QLineEdit>(&dialog, "edEndereco")->setText("localhost");
+        Find<QLineEdit>(&dialog, "edEquipIP")->setText("127.0.0.1");
+        Find<QLineEdit>(&dialog, "edPorta")->setText("43101");
+        auto* typed = Find<QLineEdit>(&dialog, box);
+        QApplication::setActiveWindow(&dialog);
+        typed->setFocus();
+        QTest::keyClick(typed, Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), result) << box;
+    }
 }
 
 TEST_F(Dialogs, SavedDeviceList) {

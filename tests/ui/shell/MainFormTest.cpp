@@ -6,6 +6,7 @@
 #include "ui/general/FrameConfGeral.h"
 #include "ui/shell/MainForm.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -107,6 +108,57 @@ TEST_F(MainForm, ServiceEntryByKeysAndByMouse) {
     EXPECT_FALSE(hidden->isVisible());
     QTest::mouseClick(logo, Qt::RightButton, Qt::ControlModifier);
     EXPECT_TRUE(hidden->isVisible());
+}
+
+TEST(MainFormLanguages, QtsOwnTextsFollowTheLanguage) {
+    QTemporaryDir dir;
+    TScriptedPrompts prompts;
+    TFormMain window(prompts, dir.path().toStdString() + "/");
+    window.ApplyLanguage(0);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+    EXPECT_EQ(QLocale().language(), QLocale::Portuguese);
+    window.ApplyLanguage(2);
+    EXPECT_EQ(QLocale().language(), QLocale::Spanish);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Ver en:");
+    window.ApplyLanguage(1);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Look in:");
+}
+
+// The controls a Tab visits from `first`, by object name, as far as `count` of them.
+QStringList TabChain(QWidget* first, int count) {
+    QStringList names;
+    for (QWidget* w = first; w && names.size() < count; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() && w->isVisible())
+            names << w->objectName();
+    }
+    return names;
+}
+
+TEST(MainFormKeyboard, TabFollowsTheLayout) {
+    QTemporaryDir dir;
+    TScriptedPrompts prompts;
+    TFormMain window(prompts, dir.path().toStdString() + "/");
+    window.show();
+    QCoreApplication::processEvents();
+    QWidget* screen = window.ShownScreen();
+    EXPECT_EQ(TabChain(screen->findChild<QWidget*>("bbConectar"), 9),
+              (QStringList{"bbConectar", "bbConectarUsb", "bbConectarIP", "bbSalvarConf", "bbCarregarConf",
+                           "bbAlterarSenha", "bbAlterarIP", "bbAjustarRelogioComputador",
+                           "bbAjustarRelogioManual"}));
+    // The relay names: along the top row, then along the bottom one.
+    const QStringList names = TabChain(screen->findChild<QWidget*>("edRele1"), 10);
+    EXPECT_EQ(names, (QStringList{"edRele1", "edRele3", "edRele5", "edRele7", "edRele9", "edRele2", "edRele4",
+                                  "edRele6", "edRele8", "edRele10"}));
+
+    prompts.dialogs = {[](QDialog& d) {
+        d.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(TabChain(d.findChild<QWidget*>("edEquipIP"), 3),
+                  (QStringList{"edEquipIP", "bbIPPadrao", "edPorta"}));
+        return static_cast<int>(QDialog::Rejected);
+    }};
+    Click(screen, "bbConectarIP");
 }
 
 } // namespace
