@@ -1,7 +1,9 @@
 #include "model/NumberRules.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 
 namespace NumberRules {
@@ -112,6 +114,13 @@ std::vector<int> PackText(std::string_view bytes, int registers) {
     for (std::size_t i = 0; i < n; ++i)
         packed[i / 2] |= static_cast<std::uint8_t>(bytes[i]) << (8 * (i % 2));
     return packed;
+}
+
+float FloatFromWords(int low, int high) {
+    const auto bits =
+        static_cast<std::uint32_t>(high & 0xFFFF) << 16 | static_cast<std::uint32_t>(low & 0xFFFF);
+    const float value = std::bit_cast<float>(bits);
+    return std::isnan(value) ? 0.0f : value;
 }
 
 } // namespace NumberRules

@@ -29,4 +29,8 @@ std::string FormatScaled(long long value, int decimals);
 // at most 2 x registers characters.
 std::vector<int> PackText(std::string_view bytes, int registers);
 
+// An IEEE single held in two registers, the lower-numbered one with the low 16 bits. A NaN from the
+// device counts as 0.
+float FloatFromWords(int low, int high);
+
 } // namespace NumberRules

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -70,6 +71,23 @@ TEST(NumberRules, TextPacking) {
     EXPECT_EQ(NumberRules::PackText("\xE9x", 1),
               (std::vector<int>{0xE9 | 'x' << 8})); // bytes, not signed chars
     EXPECT_EQ(NumberRules::PackText("abcdef", 2), (std::vector<int>{'a' | 'b' << 8, 'c' | 'd' << 8}));
+}
+
+TEST(NumberRules, FloatInTwoRegisters) {
+    struct Case {
+        int low, high;
+        float value;
+    };
+    const Case cases[] = {
+        {0x0000, 0x3F80, 1.0f},     // low word first
+        {0x0000, 0xC020, -2.5f},    // sign in the high word
+        {0x0001, 0x0000, 1.4e-45f}, // the smallest subnormal is a number, not nothing
+        {0x0000, 0x7FC0, 0.0f},     // NaN counts as 0
+        {0xFFFF, 0xFFFF, 0.0f},     // any NaN
+        {0x0000, 0x7F80, INFINITY},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(NumberRules::FloatFromWords(c.low, c.high), c.value) << std::hex << c.high << ' ' << c.low;
 }
 
 } // namespace

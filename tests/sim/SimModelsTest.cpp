@@ -8,6 +8,8 @@
 
 #include <modbus.h>
 
+#include <QThread>
+
 #include <set>
 
 namespace {
@@ -208,13 +210,73 @@ TEST(SimRegulator, MissingSetsAndClock) {
     EXPECT_FALSE(rtu.Write(601, {10, 20, 30, 30, 2, 24}));
 }
 
+TEST(SimRegulator, ExtremesCountAndOutputCalibration) {
+    TSimProcess sim({"--model", "R", "--tap", "7", "--tap-extremes", "3,12", "--commutations", "3",
+                     "--output-calibration", "1.5,0,nan"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    EXPECT_EQ(rtu.Read(2510, 6), (Values{0, 0x3FC0, 0, 0, 0, 0x7FC0})); // low word first
+    EXPECT_EQ(rtu.Read(1015, 1), Values{7});
+    EXPECT_EQ(rtu.Read(801, 2), (Values{3, 12}));
+    EXPECT_EQ(rtu.Read(804, 1), Values{3});
+
+    // A command moves the tap, counts, and stretches the extremes at once.
+    for (int up = 0; up < 6; ++up)
+        ASSERT_TRUE(rtu.Write(3000, 1000));
+    EXPECT_EQ(rtu.Read(801, 4), (Values{3, 13, 0, 9}));
+    // The program resets them by writing.
+    EXPECT_TRUE(rtu.Write(801, {13, 13}));
+    EXPECT_TRUE(rtu.Write(804, 0));
+    EXPECT_EQ(rtu.Read(801, 4), (Values{13, 13, 0, 0}));
+
+    TSimProcess plain({"--model", "R"});
+    ASSERT_TRUE(plain.IsReady());
+    TModbusClient plainRtu(plain.RtuPath().toStdString());
+    ASSERT_TRUE(plainRtu.IsReady());
+    EXPECT_EQ(plainRtu.Read(2510, 6), (Values{0, 0x3F80, 0, 0x3F80, 0, 0x3F80})); // three fitted outputs
+}
+
+TEST(SimIrrigation, StatusCountersAndHeldValues) {
+    TSimProcess sim({"--model", "IRR", "--status", "9", "--rain", "70196", "--water", "1234",
+                     "--last-cycle-water", "56", "--inputs", "5", "--temperature", "65535"});
+    ASSERT_TRUE(sim.IsReady());
+    TModbusClient rtu(sim.RtuPath().toStdString());
+    ASSERT_TRUE(rtu.IsReady());
+    QThread::msleep(1200); // the live values move once a second
+    const auto live = rtu.Read(1001, 11);
+    ASSERT_TRUE(live);
+    EXPECT_EQ(*live, (Values{9, 0x1234, 1, 1234, 0, 56, 0, 5, 0, 1, 65535}));
+    EXPECT_EQ(rtu.Read(1100, 1), Values{0}); // any status bit keeps the pump off
+
+    EXPECT_TRUE(rtu.Write(3000, 1120)); // unblocked: no water stays
+    EXPECT_EQ(rtu.Read(1001, 1), Values{1});
+    EXPECT_TRUE(rtu.Write(3000, 1140));
+    EXPECT_EQ(rtu.Read(1001, 1), Values{0x21});
+
+    // Without a status the hand-switched branch runs, and a valve is open.
+    TSimProcess running({"--model", "IRR"});
+    ASSERT_TRUE(running.IsReady());
+    TModbusClient runningRtu(running.RtuPath().toStdString());
+    ASSERT_TRUE(runningRtu.IsReady());
+    ASSERT_TRUE(runningRtu.Write(212, 0b11));
+    QThread::msleep(1200);
+    EXPECT_EQ(runningRtu.Read(1100, 2), (Values{1, 1}));
+    EXPECT_EQ(runningRtu.Read(1010, 1), Values{0});
+    EXPECT_EQ(runningRtu.Read(1008, 1), Values{0x83}); // pump running, water present
+}
+
 TEST(SimOptions, BadOptionsExitWithTwo) {
     for (const QStringList& args :
          {QStringList{}, QStringList{"--model", "X"}, QStringList{"--model", "T", "--tcp", "x"},
           QStringList{"--model", "T", "--password", "AB1D"}, QStringList{"--model", "T", "--firmware", "1.2"},
           QStringList{"--model", "T", "--frobnicate"}, QStringList{"--model", "P", "--set", "1951"},
           QStringList{"--model", "P", "--set", "1951=65536"},
-          QStringList{"--model", "C", "--set", "1960=1"}}) { // the indicator has no error word 1960
+          QStringList{"--model", "C", "--set", "1960=1"}, // the indicator has no error word 1960
+          QStringList{"--model", "R", "--tap-extremes", "5"},
+          QStringList{"--model", "R", "--output-calibration", "1,2"},
+          QStringList{"--model", "R", "--output-calibration", "1,2,x"},
+          QStringList{"--model", "IRR", "--inputs", "70000"}}) {
         QProcess process;
         process.start(QEL880SIM_PATH, args);
         ASSERT_TRUE(process.waitForFinished(5000));

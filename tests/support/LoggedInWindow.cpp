@@ -73,6 +73,13 @@ std::optional<std::uint16_t> TLoggedInWindow::Device(std::uint16_t reg) {
     return reply->values.at(reg);
 }
 
+bool TLoggedInWindow::SetDevice(std::uint16_t reg, std::uint16_t value) {
+    if (!device_.IsConnected() && !device_.Connect(sim_.Port()))
+        return false;
+    const auto reply = device_.Write({{reg, value}});
+    return reply && reply->count == 0;
+}
+
 QStringList TLoggedInWindow::Texts(const QStringList& names) {
     QStringList texts;
     const QWidget* screen = window_->ShownScreen();

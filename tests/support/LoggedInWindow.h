@@ -35,6 +35,10 @@ public:
     void TypeAndCommit(const QString& name, const QString& text);
     // A register as the device holds it, read over a connection of its own.
     std::optional<std::uint16_t> Device(std::uint16_t reg);
+    // Changes a register on the device behind the program's back; true when the device took it.
+    bool SetDevice(std::uint16_t reg, std::uint16_t value);
+    // The data folder of the window's settings.
+    QString Folder() const { return dir_.path() + "/"; }
     // The texts of the named controls of the shown screen (buttons, labels, group titles, edit
     // boxes, grid cells as "name[r,c]"), for language tables.
     QStringList Texts(const QStringList& names);

@@ -28,7 +28,15 @@ TSimDevice::TSimDevice(const TSimOptions& options)
     : options_(options), history_(options.events, options.records, options.seed, LocalNowMs()),
       random_(options.seed), clock_(SimClockRegister(options.model)) {
     DefineSimRegisters(regs_, options_);
-    SimLive::Start(regs_, options_.model, LocalNowMs());
+    SimLive::Start(regs_, options_.model, LocalNowMs(), options_.rainFalls);
+    for (const auto& [reg, value] : options_.startValues)
+        regs_.Set(reg, value);
+    HoldValues();
+}
+
+void TSimDevice::HoldValues() {
+    for (const auto& [reg, value] : options_.heldValues)
+        regs_.Set(reg, value);
 }
 
 std::optional<std::uint16_t> TSimDevice::Read(int reg) {
@@ -127,8 +135,8 @@ bool TSimDevice::Command(std::uint16_t code) {
 
 std::optional<std::uint16_t> TSimDevice::ClockField(int index) const {
     const QDateTime now = QDateTime::currentDateTime().addSecs(clockOffsetSeconds_);
-    const int fields[] = {now.time().hour(),  now.time().minute(), now.time().second(),
-                          now.date().day(),   now.date().month(),  now.date().year() - 2000};
+    const int fields[] = {now.time().hour(), now.time().minute(), now.time().second(),
+                          now.date().day(),  now.date().month(),  now.date().year() - 2000};
     if (index < 0 || index > 5)
         return std::nullopt;
     return static_cast<std::uint16_t>(fields[index]);
@@ -153,4 +161,5 @@ bool TSimDevice::SetClock(const std::array<std::optional<int>, 6>& fields) {
 void TSimDevice::Tick() {
     std::lock_guard lock(mutex_);
     SimLive::Advance(regs_, options_.model, random_, LocalNowMs());
+    HoldValues();
 }

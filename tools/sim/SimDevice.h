@@ -32,6 +32,8 @@ public:
     TSimModel Model() const { return options_.model; }
 
 private:
+    // Puts back the values the options hold against the live simulation.
+    void HoldValues();
     std::uint16_t ReadLocked(int reg) const;
     TWrite WriteLocked(int reg, std::uint16_t value);
     bool Command(std::uint16_t code);

@@ -7,19 +7,26 @@ namespace SimLive {
 namespace {
 
 // Internal state kept beyond the device's register range.
-constexpr int kLoad = 60000;          // thermal load, tenths of a percent
+constexpr int kLoad = 60000;            // thermal load, tenths of a percent
 constexpr int kRegulatorOffset = 60001; // regulator voltage wander, tenths of a volt + 1000
 constexpr int kCycleSeconds = 60002;    // irrigation manual cycle, seconds left (two registers)
+constexpr int kRainFalls = 60004;       // irrigation: whether the rain gauge fills now and then
 
 constexpr int kRaise = 1000;
 constexpr int kLower = 1003;
 
-int Temperature(const TSimRegisters& r, int reg) { return r.Get(reg) - 1500; } // tenths of ºC
+int Temperature(const TSimRegisters& r, int reg) {
+    return r.Get(reg) - 1500;
+} // tenths of ºC
 
-double Pt100(double celsius) { return 100.0 * (1.0 + 3.9083e-3 * celsius - 5.775e-7 * celsius * celsius); }
+double Pt100(double celsius) {
+    return 100.0 * (1.0 + 3.9083e-3 * celsius - 5.775e-7 * celsius * celsius);
+}
 
 // The line the service readings follow, so that a regression can recover it.
-int ServiceReading(double value) { return static_cast<int>(std::lround((value * 1.01 - 0.3) * 100.0)); }
+int ServiceReading(double value) {
+    return static_cast<int>(std::lround((value * 1.01 - 0.3) * 100.0));
+}
 
 int Walk(std::mt19937& random, int value, int step, int low, int high) {
     std::uniform_int_distribution<int> d(-step, step);
@@ -66,7 +73,8 @@ void AdvanceThermal(TSimRegisters& r, std::mt19937& random, std::int64_t nowMs) 
         if (celsius > r.Get(701 + i)) {
             r.Set(701 + i, celsius);
             for (int w = 0; w < 3; ++w)
-                r.Set(1710 + 3 * i + w, static_cast<int>((static_cast<std::uint64_t>(nowMs) >> (16 * w)) & 0xFFFF));
+                r.Set(1710 + 3 * i + w,
+                      static_cast<int>((static_cast<std::uint64_t>(nowMs) >> (16 * w)) & 0xFFFF));
         }
     }
 }
@@ -77,7 +85,7 @@ void MoveTap(TSimRegisters& r, int positionReg, int lowest, int highest, int ste
 }
 
 void AdvanceRegulator(TSimRegisters& r, std::mt19937& random) {
-    const int wander = Walk(random, r.Get(kRegulatorOffset), 3, 1000 - 60, 1000 + 60) ;
+    const int wander = Walk(random, r.Get(kRegulatorOffset), 3, 1000 - 60, 1000 + 60);
     r.Set(kRegulatorOffset, wander);
     const int set = 0;
     const int nominal = r.Get(20 * set + 1); // tenths of a volt
@@ -91,18 +99,24 @@ void AdvanceRegulator(TSimRegisters& r, std::mt19937& random) {
     const double lag = 23.0 * M_PI / 180.0;
     const double mva = std::sqrt(3.0) * lineKv * lineA / 1000.0;
     const int deviation = static_cast<int>(std::lround((volts * 10.0 - nominal) / nominal * 1000.0));
-    const int values[] = {static_cast<int>(std::lround(volts * 10)), static_cast<int>(std::lround(amps * 100)),
-                          static_cast<int>(std::lround(lineKv * 10)), static_cast<int>(std::lround(lineA)),
-                          static_cast<int>(std::lround(lineKv * 10)), 230,
-                          static_cast<int>(std::lround(std::cos(lag) * 1000)), static_cast<int>(std::lround(mva * 10)),
-                          static_cast<int>(std::lround(mva * std::cos(lag) * 10)),
-                          static_cast<int>(std::lround(mva * std::sin(lag) * 10)),
-                          static_cast<int>(std::lround(volts * 10.0 / nominal * 1000.0)),
-                          static_cast<int>(std::lround(lineA / std::max(1.0, r.Get(405) / 10.0 * ratioCt) * 1000.0)),
-                          1000 + deviation, set};
+    const int values[] = {
+        static_cast<int>(std::lround(volts * 10)),
+        static_cast<int>(std::lround(amps * 100)),
+        static_cast<int>(std::lround(lineKv * 10)),
+        static_cast<int>(std::lround(lineA)),
+        static_cast<int>(std::lround(lineKv * 10)),
+        230,
+        static_cast<int>(std::lround(std::cos(lag) * 1000)),
+        static_cast<int>(std::lround(mva * 10)),
+        static_cast<int>(std::lround(mva * std::cos(lag) * 10)),
+        static_cast<int>(std::lround(mva * std::sin(lag) * 10)),
+        static_cast<int>(std::lround(volts * 10.0 / nominal * 1000.0)),
+        static_cast<int>(std::lround(lineA / std::max(1.0, r.Get(405) / 10.0 * ratioCt) * 1000.0)),
+        1000 + deviation,
+        set};
     for (int i = 0; i < 14; ++i)
         r.Set(1001 + i, std::max(0, values[i]));
-    const int band = r.Get(2); // maximum deviation, tenths of a percent
+    const int band = r.Get(2);              // maximum deviation, tenths of a percent
     r.Set(1100, deviation < -band ? 1 : 0); // raise
     r.Set(1101, deviation > band ? 1 : 0);  // lower
     r.Set(801, std::min<int>(r.Get(801), r.Get(1015)));
@@ -118,39 +132,48 @@ void AdvancePositionIndicator(TSimRegisters& r) {
     r.Set(1107, position >= highest ? 1 : 0);
 }
 
+// Irrigation status bits: no water, rain above limit, pressure too high, pressure too low, water
+// above limit, emergency. Any of them keeps the pump and the valves off.
+constexpr int kNoWater = 1 << 0;
+constexpr int kBlocking = 0b011110;
+constexpr int kEmergencyBit = 1 << 5;
+
 void AdvanceIrrigation(TSimRegisters& r, std::mt19937& random) {
-    int status = r.Get(1001);
+    const int status = r.Get(1001);
     std::uint32_t seconds = r.Get32(kCycleSeconds);
-    if ((status & 1) && seconds > 0 && --seconds == 0)
-        status &= ~1;
-    r.Set32(kCycleSeconds, seconds);
-    r.Set(1001, status);
-    const bool stopped = (status & 0b110) != 0; // blocked or emergency
+    const bool stopped = status != 0;
+    const bool cycle = seconds > 0 && !stopped;
+    if (seconds > 0)
+        --seconds;
+    r.Set32(kCycleSeconds, stopped ? 0 : seconds);
     const int manual = r.Get(212);
-    const bool cycle = (status & 1) != 0 && !stopped;
     const bool pump = !stopped && (cycle || (manual & 1));
     const int branches = stopped ? 0 : cycle ? r.Get(211) & 0x1F : (manual >> 1) & 0x1F;
     r.Set(1100, pump ? 1 : 0);
     for (int b = 0; b < 5; ++b)
         r.Set(1101 + b, (branches >> b) & 1);
-    r.Set(1106, (status & 0b10) ? 1 : 0);
+    r.Set(1106, (status & kBlocking) ? 1 : 0);
+    r.Set(1010, branches == 0 ? 1 : 0); // bit 0: no valve active
     // The pump builds pressure and moves water; the rain gauge fills now and then.
-    const int pressure = pump ? Walk(random, std::max<int>(r.Get(1009), 25), 1, 25, 35) : r.Get(1009) * 8 / 10;
+    const int pressure =
+        pump ? Walk(random, std::max<int>(r.Get(1009), 25), 1, 25, 35) : r.Get(1009) * 8 / 10;
     r.Set(1009, pressure);
     if (pump) {
         r.Set32(1004, r.Get32(1004) + 2);
         r.Set32(1006, r.Get32(1006) + 2);
     }
-    if (std::uniform_int_distribution<int>(0, 30)(random) == 0)
+    if (std::uniform_int_distribution<int>(0, 30)(random) == 0 && r.Get(kRainFalls))
         r.Set32(1002, r.Get32(1002) + 1);
-    r.Set(1008, pump ? 0b11 : 0b01);
+    // Input 1 follows the pump; input 8 (water present) is on unless the device reports no water.
+    r.Set(1008, (pump ? 0b11 : 0b01) | ((status & kNoWater) ? 0 : 1 << 7));
     r.Set(1011, Walk(random, r.Get(1011), 1, 1500 + 150, 1500 + 350));
 }
 
 } // namespace
 
-void Start(TSimRegisters& r, TSimModel model, std::int64_t nowLocalMs) {
+void Start(TSimRegisters& r, TSimModel model, std::int64_t nowLocalMs, bool rainFalls) {
     r.Set(kLoad, 700);
+    r.Set(kRainFalls, rainFalls ? 1 : 0);
     r.Set(kRegulatorOffset, 1000);
     if (model == TSimModel::Thermal || model == TSimModel::ThermalMembrane)
         r.Set(510, 1500 + 550);
@@ -194,6 +217,8 @@ bool Command(TSimRegisters& r, TSimModel model, std::uint16_t code) {
     if (model == TSimModel::Regulator && step != 0) {
         MoveTap(r, 1015, r.Get(705), r.Get(706), step);
         r.Set(804, r.Get(804) + 1);
+        r.Set(801, std::min<int>(r.Get(801), r.Get(1015)));
+        r.Set(802, std::max<int>(r.Get(802), r.Get(1015)));
         return true;
     }
     if (model != TSimModel::Irrigation)
@@ -206,19 +231,18 @@ bool Command(TSimRegisters& r, TSimModel model, std::uint16_t code) {
         r.Set32(1002, 0);
         return true;
     case 1110: // manual cycle for the set duration
-        r.Set(1001, r.Get(1001) | 1);
         r.Set32(kCycleSeconds, static_cast<std::uint32_t>(std::max(1, r.Get(210) * 60)));
         r.Set32(1006, 0);
         return true;
     case 1111:
-        r.Set(1001, r.Get(1001) & ~1);
         r.Set32(kCycleSeconds, 0);
         return true;
-    case 1120: // unblock, also ends an emergency stop
-        r.Set(1001, r.Get(1001) & ~0b110);
+    case 1120: // unblock: the alarms go, a missing water supply stays until it returns
+        r.Set(1001, r.Get(1001) & kNoWater);
         return true;
     case 1140: // emergency: everything off until unblocked
-        r.Set(1001, (r.Get(1001) & ~1) | 0b100);
+        r.Set(1001, r.Get(1001) | kEmergencyBit);
+        r.Set32(kCycleSeconds, 0);
         r.Set(212, 0);
         return true;
     default:

@@ -124,7 +124,12 @@ void Regulator(TSimRegisters& r) {
     r.Define(401, {0, 0, 100, 100, 50});
     r.Define(501, {50, 50, 150});
     r.Define(701, {100, 33, 0, 17, 1, 33, 0, 1});
-    r.Define(801, {5, 25, 0, 1234}, K::ReadOnly);
+    // Extremes and count accept writes, so that the program can reset them.
+    r.Define(801, {5, 25}, K::Resettable);
+    r.Define(804, {1234}, K::Resettable);
+    // Current outputs 1..3 fitted: each has a calibration value.
+    for (int i = 0; i < 3; ++i)
+        r.SetFloat(2510 + 2 * i, 1.0f);
     r.Fill(1001, 15, 0, K::ReadOnly);
     r.Fill(1100, 10, 0, K::ReadOnly);
     r.Define(2670, {0}, K::ReadOnly);

@@ -2,11 +2,15 @@
 
 #include <QCommandLineParser>
 
+#include <bit>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
+#include <cstdlib>
 #include <stdexcept>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 const char* const kSimUsage =
     "usage: qel880-sim --model T|T-membrane|P|R|IRR|C\n"
@@ -14,6 +18,10 @@ const char* const kSimUsage =
     "                  [--address N] [--baud N] [--format 8N1|8E1|8O1|8N2]\n"
     "                  [--password ABCD] [--serial-number N] [--firmware X.Y.Z] [--min-program X.Y.Z]\n"
     "                  [--events N] [--records N] [--seed N] [--set REG=VALUE]...\n"
+    "                  [--tap N] [--tap-extremes MIN,MAX] [--commutations N] [--position-input N]\n"
+    "                  [--output-calibration X,Y,Z]\n"
+    "                  [--status N] [--rain N] [--water N] [--last-cycle-water N] [--inputs N]\n"
+    "                  [--temperature N]\n"
     "                  [--drop-every N] [--delay-ms N] [--corrupt-crc-every N] [--split] [--stray-bytes]\n"
     "                  [--no-echo] [--close-after N] [--fail-register R] [--verbose]\n"
     "       qel880-sim --help | --version\n";
@@ -73,11 +81,108 @@ void Password(std::string_view text, TSimOptions& o) {
     }
 }
 
+// Numbers separated by commas, exactly `count` of them.
+std::vector<long long> Numbers(std::string_view text, std::size_t count, long long low, long long high,
+                               std::string_view what) {
+    std::vector<long long> values;
+    while (values.size() < count) {
+        const auto comma = text.find(',');
+        values.push_back(Number(text.substr(0, comma), low, high, what));
+        if (comma == std::string_view::npos)
+            break;
+        text.remove_prefix(comma + 1);
+    }
+    if (values.size() != count || text.find(',') != std::string_view::npos)
+        throw TBad(std::string(what) + " takes " + std::to_string(count) + " numbers separated by commas");
+    return values;
+}
+
+// Single floats separated by commas, "nan" and "inf" included, as their two register words.
+void FloatWords(std::string_view text, int first, int count, std::vector<std::pair<int, int>>& into) {
+    for (int i = 0; i < count; ++i) {
+        const auto comma = text.find(',');
+        const std::string item(text.substr(0, comma));
+        char* end = nullptr;
+        const float value = std::strtof(item.c_str(), &end);
+        if (item.empty() || end != item.c_str() + item.size() ||
+            (comma == std::string_view::npos) != (i == count - 1))
+            throw TBad("--output-calibration takes " + std::to_string(count) +
+                       " numbers separated by commas");
+        const auto bits = std::bit_cast<std::uint32_t>(value);
+        into.emplace_back(first + 2 * i, static_cast<int>(bits & 0xFFFF));
+        into.emplace_back(first + 2 * i + 1, static_cast<int>(bits >> 16));
+        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+    }
+}
+
 constexpr const char* kValueOptions[] = {
-    "model",  "tcp",      "listen",        "rtu-link", "rtu-device",        "address",     "baud",
-    "format", "password", "serial-number", "firmware", "min-program",       "events",      "records",
-    "seed",   "set",      "drop-every",    "delay-ms", "corrupt-crc-every", "close-after", "fail-register",
+    "model",
+    "tcp",
+    "listen",
+    "rtu-link",
+    "rtu-device",
+    "address",
+    "baud",
+    "format",
+    "password",
+    "serial-number",
+    "firmware",
+    "min-program",
+    "events",
+    "records",
+    "seed",
+    "set",
+    "drop-every",
+    "delay-ms",
+    "corrupt-crc-every",
+    "close-after",
+    "fail-register",
+    "tap",
+    "tap-extremes",
+    "commutations",
+    "position-input",
+    "output-calibration",
+    "status",
+    "rain",
+    "water",
+    "last-cycle-water",
+    "inputs",
+    "temperature",
 };
+
+// Device values a test or a demonstration sets: regulator tap, extremes, commutations, position
+// input and output calibration; irrigation status, counters, inputs and temperature.
+void DeviceValues(const QCommandLineParser& parser, TSimOptions& o) {
+    const auto value = [&](const char* name) { return parser.value(name).toStdString(); };
+    const auto word = [&](const char* name, int reg, std::vector<std::pair<int, int>>& into) {
+        if (parser.isSet(name))
+            into.emplace_back(reg, static_cast<int>(Number(value(name), 0, 65535, std::string("--") + name)));
+    };
+    const auto counter = [&](const char* name, int low) {
+        if (!parser.isSet(name))
+            return;
+        const auto v = Number(value(name), 0, 4294967295LL, std::string("--") + name);
+        o.startValues.emplace_back(low, static_cast<int>(v & 0xFFFF));
+        o.startValues.emplace_back(low + 1, static_cast<int>(v >> 16));
+    };
+    word("tap", 1015, o.startValues);
+    if (parser.isSet("tap-extremes")) {
+        const auto extremes = Numbers(value("tap-extremes"), 2, 0, 65535, "--tap-extremes");
+        o.startValues.emplace_back(801, static_cast<int>(extremes[0]));
+        o.startValues.emplace_back(802, static_cast<int>(extremes[1]));
+    }
+    word("commutations", 804, o.startValues);
+    word("position-input", 2670, o.startValues);
+    if (parser.isSet("output-calibration"))
+        FloatWords(value("output-calibration"), 2510, 3, o.startValues);
+    word("status", 1001, o.startValues);
+    counter("rain", 1002);
+    o.rainFalls = !parser.isSet("rain");
+    counter("water", 1004);
+    counter("last-cycle-water", 1006);
+    word("inputs", 1008, o.heldValues);
+    word("temperature", 1011, o.heldValues);
+}
 constexpr const char* kFlagOptions[] = {"split", "stray-bytes", "no-echo", "verbose"};
 
 TSimParse Parse(const QStringList& arguments) {
@@ -143,6 +248,7 @@ TSimParse Parse(const QStringList& arguments) {
     number("corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);
     number("close-after", 1, 1000000, o.closeAfter);
     number("fail-register", 0, 65535, o.failRegister);
+    DeviceValues(parser, o);
     o.split = parser.isSet("split");
     o.strayBytes = parser.isSet("stray-bytes");
     o.noEcho = parser.isSet("no-echo");

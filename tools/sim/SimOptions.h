@@ -27,6 +27,10 @@ struct TSimOptions {
     std::uint32_t seed = 1;
     // Start values of registers (measurements and states included), over the model's own.
     std::vector<std::pair<int, int>> presets;
+    // Registers set once at start, and registers held against the live values: (register, value).
+    std::vector<std::pair<int, int>> startValues;
+    std::vector<std::pair<int, int>> heldValues;
+    bool rainFalls = true; // false once a rain total is given
     // Faults
     int dropEvery = 0;
     int delayMs = 0;

@@ -107,7 +107,7 @@ void TGeneralScreen::Build() {
             OpenDeviceDialog(dialog, false);
         });
     }
-    rgIdioma_ = new TRadioGroup("rgIdioma", 2, background_);
+    rgIdioma_ = new TRadioGroup("rgIdioma", table_.languageColumns, background_);
     connect(rgIdioma_, &TRadioGroup::itemClicked, this, &TScreen::CommitControls);
     body_ = new QGridLayout;
     layout->addLayout(body_);
@@ -148,7 +148,6 @@ void TGeneralScreen::ShowScreen(int language) {
 }
 
 void TGeneralScreen::Retranslate() {
-    bbConectarUsb_->setText(Text(ConnectUsb));
     bbConectarIP_->setText(Text(ConnectIp));
     bbSalvarConf_->setText(Text(SaveConf));
     bbCarregarConf_->setText(Text(LoadConf));
@@ -169,7 +168,8 @@ void TGeneralScreen::Retranslate() {
 void TGeneralScreen::SetConnectButtons() {
     const bool connected = Session().IsConnected();
     bbConectar_->setText(Text(connected ? DisconnectCaption : GeneralScreenTexts::ConnectSerial));
-    bbConectarUsb_->setEnabled(!connected && !connecting_);
+    bbConectarUsb_->setText(Text(connected && !table_.comButton ? DisconnectCaption : ConnectUsb));
+    bbConectarUsb_->setEnabled(!connecting_ && (!connected || !table_.comButton));
     bbConectarIP_->setEnabled(!connected && !connecting_);
     bbConectar_->setEnabled(!connecting_);
 }
@@ -223,15 +223,21 @@ void TGeneralScreen::Tick() {
     if (Session().IsConnected()) {
         TReadBatch batch(Session());
         QueueLiveReads(batch);
-        batch.Flush(table_.liveWait);
+        failedPolls_ = batch.Flush(table_.liveWait) ? 0 : failedPolls_ + 1;
+        if (table_.failedPollsAllowed > 0 && failedPolls_ > table_.failedPollsAllowed)
+            Session().Close(); // given up: said below, as a link that went away
     }
     FillControls();
     // A link that went away by itself (a socket reset, a serial adapter pulled) is said once.
     if (linkUp_ && !Session().IsConnected()) {
         linkUp_ = false;
         SetConnectButtons();
-        notification_->ShowAt(Corner(70, 120), 400, Text(DeviceLost));
+        SayLinkLost();
     }
+}
+
+void TGeneralScreen::SayLinkLost() {
+    notification_->ShowAt(Corner(70, 120), 400, Text(DeviceLost));
 }
 
 void TGeneralScreen::Commit() {
@@ -247,12 +253,12 @@ void TGeneralScreen::Disconnect() {
     if (Session().IsConnected() || Session().IsConnecting())
         Session().Close();
     FillControls();
+    SetConnectButtons();
 }
 
 void TGeneralScreen::bbConectarClick(bool usb) {
     if (Session().IsConnected()) {
         Disconnect();
-        SetConnectButtons();
         return;
     }
     TFormConectaCom dialog(usb, Language(), Context().settings, Prompts(), this);
@@ -269,7 +275,6 @@ void TGeneralScreen::bbConectarClick(bool usb) {
 void TGeneralScreen::bbConectarIPClick() {
     if (Session().IsConnected()) {
         Disconnect();
-        SetConnectButtons();
         return;
     }
     const TConnectionSettings& c = Settings();
@@ -407,6 +412,7 @@ bool TGeneralScreen::IdentifyAndLogin(bool serial) {
 bool TGeneralScreen::EndConnecting(bool connected) {
     notification_->hide();
     linkUp_ = connected && Session().IsConnected();
+    failedPolls_ = 0;
     SetConnecting(false);
     FillControls();
     return connected;
@@ -452,6 +458,15 @@ bool TGeneralScreen::ConnectNetwork(const QString& deviceIp, const QString& pcIp
         return EndConnecting(false);
     }
     return EndConnecting(IdentifyAndLogin(false));
+}
+
+void TGeneralScreen::SendCommandAndSay(int code) {
+    if (!Session().IsConnected())
+        return;
+    if (Session().SendCommand(code))
+        Prompts().Information(this, Text(CommandSent));
+    else
+        Prompts().Error(this, Text(ErrorSending));
 }
 
 void TGeneralScreen::bbAjustarRelogioComputadorClick() {

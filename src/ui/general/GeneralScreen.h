@@ -30,9 +30,14 @@ public:
         // Over a serial link too, the device language is read before the signature, to tell a
         // silent port from a device that does not answer its signature.
         bool languageFirstOverSerial = false;
-        bool comButton = true; // "Connect Serial" (a COM port); without it only USB and network
+        // "Connect Serial" (a COM port). Without it only USB and network, and "Connect USB" is the
+        // button that reads "Disconnect" while connected.
+        bool comButton = true;
         bool clock = true;
         double liveWait = 0.1; // flush wait of a tick; 0: the session's default
+        int languageColumns = 2;
+        // Polls in a row that may fail before the device is taken as lost; 0: never.
+        int failedPollsAllowed = 0;
     };
 
     TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent);
@@ -72,6 +77,8 @@ protected:
     virtual void RetranslateReadings() = 0;
     // Whether the clock registers were read from the connected device.
     virtual bool ClockRead() const { return table_.clock; }
+    // A logged-in link went away by itself (or stopped answering): said once.
+    virtual void SayLinkLost();
 
     // Where a family lays out its readings, under the shared rows.
     QGridLayout* Body() const { return body_; }
@@ -81,6 +88,8 @@ protected:
     TFormNotificacao* Notification() const { return notification_; }
     QString Text(int id) const;
     const TFamilyTable& Table() const { return table_; }
+    // A device command of a screen button, only while connected: "Command sent" or the error.
+    void SendCommandAndSay(int code);
 
     void Retranslate() final;
     void Fill() final;
@@ -110,6 +119,7 @@ private:
     TFamilyTable table_;
     bool connecting_ = false; // a connection is being made
     bool linkUp_ = false;     // logged in and not disconnected by the user
+    int failedPolls_ = 0;     // in a row
     TFormNotificacao* notification_;
     QWidget* background_ = nullptr;
     QGridLayout* body_ = nullptr;

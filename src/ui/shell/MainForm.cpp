@@ -11,6 +11,8 @@
 #include "ui/general/FrameConfGeral.h"
 #include "ui/general/FrameConfGeral_QEL880C.h"
 #include "ui/general/FrameConfGeral_QEL880P.h"
+#include "ui/general/FrameConfGeral_QEL880IRR.h"
+#include "ui/general/FrameConfGeral_QEL880R.h"
 #include "ui/shell/StartOptions.h"
 
 #include <QApplication>
@@ -110,6 +112,8 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
     AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
     AddGeneralScreen(new TFrameConfGeral_QEL880P(context_, client_), Family::kParallelism);
     AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
+    AddGeneralScreen(new TFrameConfGeral_QEL880R(context_, client_), Family::kRegulator);
+    AddGeneralScreen(new TFrameConfGeral_QEL880IRR(context_, client_), Family::kIrrigation);
 
     qApp->installEventFilter(this);
     resize(860, 640);
@@ -266,6 +270,10 @@ void TFormMain::LayoutButtons(int family) {
 void TFormMain::FamilySwitch(int family) {
     if (family < 0 || family >= kFamilies)
         return;
+    // The general screen that made the connection ends it, so that it does not take the closed
+    // link for a lost one when it is shown again.
+    if (auto* general = dynamic_cast<TGeneralScreen*>(ScreenFor(0)))
+        general->Disconnect();
     if (session_.IsConnected() || session_.IsConnecting())
         session_.Close();
     session_.SetFamily(family);
