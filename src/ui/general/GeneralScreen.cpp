@@ -322,8 +322,10 @@ bool TGeneralScreen::ConnectSerialAsTyped(const QString& port, int address, int 
     c.serialFormat = format;
     Context().settings.Save();
     const auto f = static_cast<std::size_t>(format);
+    // A family without a COM button connects over its USB port only.
+    const bool comPort = !usb && table_.comButton;
     const bool connected =
-        ConnectSerial(port.trimmed(), address, TLineSettings{baudRate, kParity[f], kStopBits[f]}, !usb);
+        ConnectSerial(port.trimmed(), address, TLineSettings{baudRate, kParity[f], kStopBits[f]}, comPort);
     SetConnectButtons();
     return connected;
 }
