@@ -348,4 +348,18 @@ TEST(GeneralScreenLanguages, ThermalTextsInEveryLanguage) {
     EXPECT_EQ(Find<QLabel>(fixture.General(), "pnNumSerie")->text(), "Not Connected");
 }
 
+TEST(GeneralScreenGroups, AClickWritesOnlyTheGroupClicked) {
+    // Indication 7 and frequency 5 have no item: shown as the last one, never written back unchosen.
+    TLoggedInWindow fixture({"--model", "T", "--set", "201=7", "--set", "211=5"}, 0);
+    ASSERT_TRUE(fixture.Connect(TLoggedInWindow::TLink::Tcp));
+    fixture.General()->Timer1Timer();
+    Click(fixture.General(), "rgIdioma_2");
+    EXPECT_EQ(fixture.Device(1500), 2);
+    EXPECT_EQ(fixture.Device(201), 7);
+    EXPECT_EQ(fixture.Device(211), 5);
+    Click(fixture.General(), "rgVisualizacao_1");
+    EXPECT_EQ(fixture.Device(201), 1);
+    EXPECT_EQ(fixture.Device(211), 5);
+}
+
 } // namespace
