@@ -108,6 +108,7 @@ bool TEquipComm::ReadRegisters(int first, int count, bool queue) {
     if (!tcp_)
         return rtu_->ReadRegisters(first, count);
     std::vector<std::uint16_t> registers;
+    registers.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         registers.push_back(Wire(first + i));
     if (queue) {
@@ -190,6 +191,7 @@ bool TEquipComm::FlushWrites(double waitSeconds) {
     if (!tcp_ || pairs.empty())
         return true;
     std::vector<std::uint16_t> registers;
+    registers.reserve(pairs.size());
     for (const auto& pair : pairs)
         registers.push_back(pair.reg);
     const bool written = framed_->SendWriteList(pairs, Wait(waitSeconds));

@@ -25,7 +25,7 @@ void TFrameReceiver::Feed(std::span<const std::uint8_t> bytes, const TBodyHandle
             state_ = TState::LengthHigh;
             break;
         case TState::LengthHigh:
-            expected_ += 256u * b;
+            expected_ += std::size_t{256} * b;
             count_ = 0;
             keep_ = expected_ >= FramedFrame::kHeaderSize && expected_ <= body_.size();
             state_ = expected_ == 0 ? TState::Magic0 : TState::Body;

@@ -6,7 +6,7 @@
 #include <QHostInfo>
 
 QString ResolveIPv4(const QString& host) {
-    const QString name = host.trimmed();
+    QString name = host.trimmed();
     if (Ipv4Address::Parse(name.toStdString()))
         return name;
     // The resolver may list ::1 first for "localhost"; devices speak IPv4 only.

@@ -53,7 +53,7 @@ bool HasValidCrc(std::span<const std::uint8_t> frame) {
 }
 
 std::optional<std::vector<std::uint16_t>> ParseReadReply(std::span<const std::uint8_t> reply, int count) {
-    if (count < 1 || count > kMaxReadCount || reply.size() != static_cast<std::size_t>(2 * count + 5))
+    if (count < 1 || count > kMaxReadCount || reply.size() != 2 * static_cast<std::size_t>(count) + 5)
         return std::nullopt;
     if (reply[1] != kReadFunction || reply[2] != 2 * count || !HasValidCrc(reply))
         return std::nullopt;

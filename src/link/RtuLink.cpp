@@ -45,7 +45,7 @@ bool TRtuLink::ReadRegisters(int first, int count) {
     serial_.FlushInput();
     if (!serial_.WriteBytes(request))
         return false;
-    const auto reply = CollectReply(static_cast<std::size_t>(2 * count + 5));
+    const auto reply = CollectReply(2 * static_cast<std::size_t>(count) + 5);
     const auto values = RtuFrame::ParseReadReply(reply, count);
     // A reply is exactly its length: bytes right behind it mean it was not the reply asked for.
     if (!values || serial_.TrailingBytes(2 * serial_.CharacterTime()))

@@ -17,32 +17,31 @@ bool THiddenEntrySequence::Feed(int virtualKey, bool shift) {
     return Revealed();
 }
 
-int VirtualKeyOf(int qtKey, bool keypad) {
-    if (keypad) {
-        if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-            return 96 + (qtKey - Qt::Key_0);
-        switch (qtKey) {
-        case Qt::Key_Asterisk:
-            return 106;
-        case Qt::Key_Plus:
-            return 107;
-        case Qt::Key_Minus:
-            return 109;
-        case Qt::Key_Period:
-        case Qt::Key_Comma:
-            return 110;
-        case Qt::Key_Slash:
-            return 111;
-        default:
-            break;
-        }
-    }
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return qtKey; // Qt, like Windows, uses the upper-case code
+namespace {
+
+// The numeric keypad's own codes; 0 for a key it does not have.
+int KeypadKeyOf(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-        return qtKey;
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return 112 + (qtKey - Qt::Key_F1);
+        return 96 + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+    case Qt::Key_Asterisk:
+        return 106;
+    case Qt::Key_Plus:
+        return 107;
+    case Qt::Key_Minus:
+        return 109;
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+        return 110;
+    case Qt::Key_Slash:
+        return 111;
+    default:
+        return 0;
+    }
+}
+
+// Editing, modifier and cursor keys; 0 for any other.
+int ControlKeyOf(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Backspace:
         return 8;
@@ -69,6 +68,14 @@ int VirtualKeyOf(int qtKey, bool keypad) {
         return 39;
     case Qt::Key_Down:
         return 40;
+    default:
+        return 0;
+    }
+}
+
+// A punctuation key's code, whichever of its two characters Qt reports; 0 for any other key.
+int PunctuationKeyOf(int qtKey) {
+    switch (qtKey) {
     case Qt::Key_Semicolon:
     case Qt::Key_Colon:
         return 186;
@@ -105,4 +112,22 @@ int VirtualKeyOf(int qtKey, bool keypad) {
     default:
         return 0;
     }
+}
+
+} // namespace
+
+int VirtualKeyOf(int qtKey, bool keypad) {
+    if (keypad) {
+        if (const int code = KeypadKeyOf(qtKey); code != 0)
+            return code;
+    }
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return qtKey; // Qt, like Windows, uses the upper-case code
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return qtKey;
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 112 + (qtKey - Qt::Key_F1);
+    if (const int code = ControlKeyOf(qtKey); code != 0)
+        return code;
+    return PunctuationKeyOf(qtKey);
 }

@@ -147,6 +147,7 @@ private:
         case TConfKind::Password:
         case TConfKind::WifiText: {
             std::vector<int> values;
+            values.reserve(words.size());
             for (const auto& word : words)
                 values.push_back(word.second);
             return session_.WriteRegisters(key.reg, values, true);

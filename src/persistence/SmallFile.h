@@ -9,7 +9,7 @@
 // abort the program or block it.
 namespace SmallFile {
 
-constexpr std::size_t kMaxBytes = 1024 * 1024;
+constexpr std::size_t kMaxBytes = std::size_t{1024} * 1024;
 
 enum class TReadError { None, Missing, NotAFile, TooLarge, Unreadable };
 

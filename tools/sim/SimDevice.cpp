@@ -66,7 +66,7 @@ std::uint16_t TSimDevice::ReadLocked(int reg) const {
         }
         if (reg >= kRecordData && reg < kRecordData + TSimHistory::kRecordBytes / 2) {
             const std::string record = history_.Record(regs_.Get32(kRecordIndex));
-            const auto at = static_cast<std::size_t>(2 * (reg - kRecordData));
+            const auto at = 2 * static_cast<std::size_t>(reg - kRecordData);
             return static_cast<std::uint16_t>(static_cast<std::uint8_t>(record[at]) |
                                               static_cast<std::uint8_t>(record[at + 1]) << 8);
         }

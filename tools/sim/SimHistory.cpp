@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr std::int64_t kEventSpacingMs = 15 * 60 * 1000;
-constexpr std::int64_t kRecordSpacingMs = 60 * 60 * 1000;
+constexpr std::int64_t kEventSpacingMs = std::int64_t{15} * 60 * 1000;
+constexpr std::int64_t kRecordSpacingMs = std::int64_t{60} * 60 * 1000;
 constexpr std::int64_t kMsPerDay = 86400000;
 
 // Civil date from days since 1970-01-01 (proleptic Gregorian).
@@ -31,8 +31,8 @@ TSimHistory::TSimHistory(int events, int records, std::uint32_t seed, std::int64
     : events_(events), records_(records), seed_(seed), nowMs_(nowLocalMs) {}
 
 std::uint32_t TSimHistory::Noise(long long index, int salt) const {
-    std::uint64_t x = (static_cast<std::uint64_t>(index) * 0x9E3779B97F4A7C15ull) ^ (seed_ * 0xBF58476D1CE4E5B9ull) ^
-                      (static_cast<std::uint64_t>(salt) << 32);
+    std::uint64_t x = (static_cast<std::uint64_t>(index) * 0x9E3779B97F4A7C15ull) ^
+                      (seed_ * 0xBF58476D1CE4E5B9ull) ^ (static_cast<std::uint64_t>(salt) << 32);
     x ^= x >> 31;
     x *= 0x94D049BB133111EBull;
     x ^= x >> 29;
@@ -49,9 +49,11 @@ std::array<std::uint16_t, TSimHistory::kEventWords> TSimHistory::Event(int index
     words[2] = static_cast<std::uint16_t>((stamp >> 32) & 0xFFFF);
     const int oil = 450 + static_cast<int>(Noise(index, 0) % 250); // tenths of ºC
     for (int w = 0; w < 3; ++w)
-        words[static_cast<std::size_t>(3 + w)] = static_cast<std::uint16_t>(1500 + oil + 150 + static_cast<int>(Noise(index, 1 + w) % 120));
+        words[3 + static_cast<std::size_t>(w)] =
+            static_cast<std::uint16_t>(1500 + oil + 150 + static_cast<int>(Noise(index, 1 + w) % 120));
     for (int r = 0; r < 6; ++r)
-        words[static_cast<std::size_t>(6 + r)] = static_cast<std::uint16_t>(1500 + oil + static_cast<int>(Noise(index, 10 + r) % 60) - 30);
+        words[6 + static_cast<std::size_t>(r)] =
+            static_cast<std::uint16_t>(1500 + oil + static_cast<int>(Noise(index, 10 + r) % 60) - 30);
     words[12] = static_cast<std::uint16_t>(Noise(index, 20) & 0x3FF);
     return words;
 }
@@ -71,8 +73,8 @@ std::string TSimHistory::Record(long long index) const {
     CivilFromDays(days, y, m, d);
     const int seconds = static_cast<int>(msOfDay / 1000);
     char text[32];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", d, m, y, seconds / 3600, seconds / 60 % 60,
-                  seconds % 60);
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d", d, m, y, seconds / 3600,
+                  seconds / 60 % 60, seconds % 60);
     PutField(record, 0, 20, text);
     std::snprintf(text, sizeof text, "%.1f", static_cast<double>(Noise(index, 1) % 300) / 10.0);
     PutField(record, 20, 10, text);

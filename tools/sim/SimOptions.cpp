@@ -150,31 +150,35 @@ constexpr const char* kValueOptions[] = {
     "temperature",
 };
 
+std::string Value(const QCommandLineParser& parser, const char* name) {
+    return parser.value(name).toStdString();
+}
+
 // Device values a test or a demonstration sets: regulator tap, extremes, commutations, position
 // input and output calibration; irrigation status, counters, inputs and temperature.
 void DeviceValues(const QCommandLineParser& parser, TSimOptions& o) {
-    const auto value = [&](const char* name) { return parser.value(name).toStdString(); };
     const auto word = [&](const char* name, int reg, std::vector<std::pair<int, int>>& into) {
         if (parser.isSet(name))
-            into.emplace_back(reg, static_cast<int>(Number(value(name), 0, 65535, std::string("--") + name)));
+            into.emplace_back(
+                reg, static_cast<int>(Number(Value(parser, name), 0, 65535, std::string("--") + name)));
     };
     const auto counter = [&](const char* name, int low) {
         if (!parser.isSet(name))
             return;
-        const auto v = Number(value(name), 0, 4294967295LL, std::string("--") + name);
+        const auto v = Number(Value(parser, name), 0, 4294967295LL, std::string("--") + name);
         o.startValues.emplace_back(low, static_cast<int>(v & 0xFFFF));
         o.startValues.emplace_back(low + 1, static_cast<int>(v >> 16));
     };
     word("tap", 1015, o.startValues);
     if (parser.isSet("tap-extremes")) {
-        const auto extremes = Numbers(value("tap-extremes"), 2, 0, 65535, "--tap-extremes");
+        const auto extremes = Numbers(Value(parser, "tap-extremes"), 2, 0, 65535, "--tap-extremes");
         o.startValues.emplace_back(801, static_cast<int>(extremes[0]));
         o.startValues.emplace_back(802, static_cast<int>(extremes[1]));
     }
     word("commutations", 804, o.startValues);
     word("position-input", 2670, o.startValues);
     if (parser.isSet("output-calibration"))
-        FloatWords(value("output-calibration"), 2510, 3, o.startValues);
+        FloatWords(Value(parser, "output-calibration"), 2510, 3, o.startValues);
     word("status", 1001, o.startValues);
     counter("rain", 1002);
     o.rainFalls = !parser.isSet("rain");
@@ -183,7 +187,83 @@ void DeviceValues(const QCommandLineParser& parser, TSimOptions& o) {
     word("inputs", 1008, o.heldValues);
     word("temperature", 1011, o.heldValues);
 }
+
 constexpr const char* kFlagOptions[] = {"split", "stray-bytes", "no-echo", "verbose"};
+
+// Given more than once, an option takes its last value.
+template <typename TField>
+void NumberOption(const QCommandLineParser& parser, const char* name, long long low, long long high,
+                  TField& field) {
+    if (parser.isSet(name))
+        field = static_cast<TField>(Number(Value(parser, name), low, high, std::string("--") + name));
+}
+
+void VersionOption(const QCommandLineParser& parser, const char* name, int& field) {
+    if (parser.isSet(name))
+        field = Version(Value(parser, name), std::string("--") + name);
+}
+
+// The model and the lines it is served on.
+void LinkOptions(const QCommandLineParser& parser, TSimOptions& o) {
+    if (!parser.isSet("model"))
+        throw TBad("--model is required");
+    const auto model = ParseSimModel(Value(parser, "model"));
+    if (!model)
+        throw TBad("unknown model \"" + Value(parser, "model") + "\" (T, T-membrane, P, R, IRR or C)");
+    o.model = *model;
+    NumberOption(parser, "tcp", 0, 65535, o.tcpPort);
+    if (parser.isSet("listen"))
+        o.listen = Value(parser, "listen");
+    if (parser.isSet("rtu-link"))
+        o.rtuLink = Value(parser, "rtu-link");
+    if (parser.isSet("rtu-device"))
+        o.rtuDevice = Value(parser, "rtu-device");
+    NumberOption(parser, "address", 1, 247, o.address);
+    NumberOption(parser, "baud", 1, 4000000, o.baud);
+    if (parser.isSet("format"))
+        Format(Value(parser, "format"), o);
+}
+
+// The device's password, identity, history and register presets.
+void IdentityOptions(const QCommandLineParser& parser, TSimOptions& o) {
+    if (parser.isSet("password"))
+        Password(Value(parser, "password"), o);
+    NumberOption(parser, "serial-number", 0, 2147483647, o.serialNumber);
+    VersionOption(parser, "firmware", o.firmware);
+    VersionOption(parser, "min-program", o.minProgram);
+    NumberOption(parser, "events", 0, 65535, o.events);
+    NumberOption(parser, "records", 0, 1000000, o.records);
+    NumberOption(parser, "seed", 0, 4294967295LL, o.seed);
+    for (const QString& preset : parser.values("set"))
+        o.presets.push_back(Preset(preset.toStdString()));
+}
+
+void FaultOptions(const QCommandLineParser& parser, TSimOptions& o) {
+    NumberOption(parser, "drop-every", 1, 1000000, o.dropEvery);
+    NumberOption(parser, "delay-ms", 0, 60000, o.delayMs);
+    NumberOption(parser, "corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);
+    NumberOption(parser, "close-after", 1, 1000000, o.closeAfter);
+    NumberOption(parser, "fail-register", 0, 65535, o.failRegister);
+    o.split = parser.isSet("split");
+    o.strayBytes = parser.isSet("stray-bytes");
+    o.noEcho = parser.isSet("no-echo");
+}
+
+TSimOptions Options(const QCommandLineParser& parser) {
+    TSimOptions o;
+    LinkOptions(parser, o);
+    IdentityOptions(parser, o);
+    FaultOptions(parser, o);
+    DeviceValues(parser, o);
+    o.verbose = parser.isSet("verbose");
+    if (o.rtuLink && o.rtuDevice)
+        throw TBad("give at most one of --rtu-link and --rtu-device");
+    if (!o.tcpPort && !o.rtuLink && !o.rtuDevice) {
+        o.tcpPort = 43101;
+        o.rtuLink = "";
+    }
+    return o;
+}
 
 TSimParse Parse(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -203,63 +283,7 @@ TSimParse Parse(const QStringList& arguments) {
         return {TSimRequest::Version, std::nullopt, {}};
     if (!parser.positionalArguments().isEmpty())
         throw TBad("unexpected argument \"" + parser.positionalArguments().front().toStdString() + "\"");
-
-    // Given more than once, an option takes its last value.
-    const auto value = [&](const char* name) { return parser.value(name).toStdString(); };
-    const auto number = [&](const char* name, long long low, long long high, auto& field) {
-        if (parser.isSet(name))
-            field = static_cast<std::remove_reference_t<decltype(field)>>(
-                Number(value(name), low, high, std::string("--") + name));
-    };
-    const auto packedVersion = [&](const char* name, int& field) {
-        if (parser.isSet(name))
-            field = Version(value(name), std::string("--") + name);
-    };
-    TSimOptions o;
-    if (!parser.isSet("model"))
-        throw TBad("--model is required");
-    const auto model = ParseSimModel(value("model"));
-    if (!model)
-        throw TBad("unknown model \"" + value("model") + "\" (T, T-membrane, P, R, IRR or C)");
-    o.model = *model;
-    number("tcp", 0, 65535, o.tcpPort);
-    if (parser.isSet("listen"))
-        o.listen = value("listen");
-    if (parser.isSet("rtu-link"))
-        o.rtuLink = value("rtu-link");
-    if (parser.isSet("rtu-device"))
-        o.rtuDevice = value("rtu-device");
-    number("address", 1, 247, o.address);
-    number("baud", 1, 4000000, o.baud);
-    if (parser.isSet("format"))
-        Format(value("format"), o);
-    if (parser.isSet("password"))
-        Password(value("password"), o);
-    number("serial-number", 0, 2147483647, o.serialNumber);
-    packedVersion("firmware", o.firmware);
-    packedVersion("min-program", o.minProgram);
-    number("events", 0, 65535, o.events);
-    number("records", 0, 1000000, o.records);
-    number("seed", 0, 4294967295LL, o.seed);
-    for (const QString& preset : parser.values("set"))
-        o.presets.push_back(Preset(preset.toStdString()));
-    number("drop-every", 1, 1000000, o.dropEvery);
-    number("delay-ms", 0, 60000, o.delayMs);
-    number("corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);
-    number("close-after", 1, 1000000, o.closeAfter);
-    number("fail-register", 0, 65535, o.failRegister);
-    DeviceValues(parser, o);
-    o.split = parser.isSet("split");
-    o.strayBytes = parser.isSet("stray-bytes");
-    o.noEcho = parser.isSet("no-echo");
-    o.verbose = parser.isSet("verbose");
-    if (o.rtuLink && o.rtuDevice)
-        throw TBad("give at most one of --rtu-link and --rtu-device");
-    if (!o.tcpPort && !o.rtuLink && !o.rtuDevice) {
-        o.tcpPort = 43101;
-        o.rtuLink = "";
-    }
-    return {TSimRequest::Run, o, {}};
+    return {TSimRequest::Run, Options(parser), {}};
 }
 
 } // namespace

@@ -26,7 +26,7 @@ void TSimRegisters::DefineText(int first, int registers, std::string_view text, 
 
 void TSimRegisters::SetText(int first, int registers, std::string_view text) {
     for (int k = 0; k < registers; ++k) {
-        const auto at = static_cast<std::size_t>(2 * k);
+        const auto at = 2 * static_cast<std::size_t>(k);
         const auto low = at < text.size() ? static_cast<std::uint8_t>(text[at]) : 0;
         const auto high = at + 1 < text.size() ? static_cast<std::uint8_t>(text[at + 1]) : 0;
         Set(first + k, low | high << 8);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -169,7 +170,7 @@ void TSimRtuServer::HandleWrite(const std::uint8_t* request, int length) {
             return;
         }
         for (int i = 0; i < count; ++i)
-            pairs.push_back({(first + i) & 0xFFFF, WordAt(request + 7 + 2 * i)});
+            pairs.push_back({(first + i) & 0xFFFF, WordAt(request + 7 + 2 * std::ptrdiff_t{i})});
     }
     for (const auto& [reg, value] : pairs) {
         (void)value;

@@ -9,8 +9,8 @@
 #include <vector>
 
 class TSimDevice;
-struct _modbus;
-struct _modbus_mapping_t;
+struct _modbus;           // NOLINT(bugprone-reserved-identifier): libmodbus's own name
+struct _modbus_mapping_t; // NOLINT(bugprone-reserved-identifier): libmodbus's own name
 
 // Modbus RTU through libmodbus, on a pseudo-terminal of its own or on a serial device, served from
 // a thread of its own.

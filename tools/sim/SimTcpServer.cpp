@@ -19,10 +19,12 @@ void Put16(QByteArray& out, std::uint16_t v) {
 }
 
 std::uint16_t Get16(const QByteArray& in, qsizetype at) {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[at]) | static_cast<std::uint8_t>(in[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(in[at]) |
+                                      static_cast<std::uint8_t>(in[at + 1]) << 8);
 }
 
-QByteArray Frame(std::uint16_t command, std::uint16_t sequence, std::uint16_t count, const QByteArray& items) {
+QByteArray Frame(std::uint16_t command, std::uint16_t sequence, std::uint16_t count,
+                 const QByteArray& items) {
     QByteArray frame = kMagic;
     Put16(frame, static_cast<std::uint16_t>(6 + items.size()));
     Put16(frame, command);
@@ -132,12 +134,13 @@ void TSimTcpServer::Handle(QTcpSocket* socket, const TFrame& frame) {
         reply.prepend(QByteArray("\x5D\x00\x11", 3));
     const QPointer<QTcpSocket> target(socket);
     if (faults_.DelayMs() > 0)
-        QTimer::singleShot(faults_.DelayMs(), this, [this, target, reply, close] { Send(target, reply, close); });
+        QTimer::singleShot(faults_.DelayMs(), this,
+                           [this, target, reply, close] { Send(target, reply, close); });
     else
         Send(target, reply, close);
 }
 
-void TSimTcpServer::Send(const QPointer<QTcpSocket>& socket, QByteArray frame, bool close) {
+void TSimTcpServer::Send(const QPointer<QTcpSocket>& socket, const QByteArray& frame, bool close) {
     if (!socket)
         return;
     if (!faults_.Split() || frame.size() < 3) {

@@ -33,7 +33,7 @@ private:
     void OnConnection();
     void OnData(QTcpSocket* socket);
     void Handle(QTcpSocket* socket, const TFrame& frame);
-    void Send(const QPointer<QTcpSocket>& socket, QByteArray frame, bool close);
+    void Send(const QPointer<QTcpSocket>& socket, const QByteArray& frame, bool close);
 
     TSimDevice& device_;
     const TSimOptions& options_;

@@ -19,9 +19,9 @@ QFileDialog* MakeFileDialog(QWidget* parent, const TFileDialogRequest& request) 
 }
 
 QString Run(QFileDialog* dialog) {
-    const QString file = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()
-                             ? dialog->selectedFiles().front()
-                             : QString();
+    QString file = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()
+                       ? dialog->selectedFiles().front()
+                       : QString();
     delete dialog;
     return file;
 }

@@ -66,7 +66,20 @@ void TGeneralScreen::Build() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(background_);
     auto* layout = new QVBoxLayout(background_);
+    // Rows are built in screen order: widgets made first come first in the keyboard order.
+    BuildConnectRow(layout);
+    BuildAdminRow(layout);
+    BuildIdentityRow(layout);
+    if (table_.clock)
+        BuildClockRow(layout);
+    rgIdioma_ = new TRadioGroup("rgIdioma", table_.languageColumns, background_);
+    connect(rgIdioma_, &TRadioGroup::itemClicked, this, &TScreen::CommitControls);
+    body_ = new QGridLayout;
+    layout->addLayout(body_);
+    layout->addStretch(1);
+}
 
+void TGeneralScreen::BuildConnectRow(QVBoxLayout* layout) {
     auto* connectRow = new QHBoxLayout;
     bbConectar_ = Button("bbConectar", background_);
     bbConectarUsb_ = Button("bbConectarUsb", background_);
@@ -74,6 +87,13 @@ void TGeneralScreen::Build() {
     for (QPushButton* b : {bbConectar_, bbConectarUsb_, bbConectarIP_})
         connectRow->addWidget(b);
     layout->addLayout(connectRow);
+    bbConectar_->setVisible(table_.comButton);
+    connect(bbConectar_, &QPushButton::clicked, this, [this] { bbConectarClick(false); });
+    connect(bbConectarUsb_, &QPushButton::clicked, this, [this] { bbConectarClick(true); });
+    connect(bbConectarIP_, &QPushButton::clicked, this, &TGeneralScreen::bbConectarIPClick);
+}
+
+void TGeneralScreen::BuildAdminRow(QVBoxLayout* layout) {
     auto* adminRow = new QHBoxLayout;
     bbSalvarConf_ = Button("bbSalvarConf", background_);
     bbCarregarConf_ = Button("bbCarregarConf", background_);
@@ -82,41 +102,6 @@ void TGeneralScreen::Build() {
     for (QPushButton* b : {bbSalvarConf_, bbCarregarConf_, bbAlterarSenha_, bbAlterarIP_})
         adminRow->addWidget(b);
     layout->addLayout(adminRow);
-    identityRow_ = new QHBoxLayout;
-    pnNumSerie_ = Widgets::Panel("pnNumSerie", background_);
-    pnVersaoFirmware_ = Widgets::Panel("pnVersaoFirmware", background_);
-    identityRow_->addWidget(pnNumSerie_, 1);
-    identityRow_->addWidget(pnVersaoFirmware_, 1);
-    layout->addLayout(identityRow_);
-    if (table_.clock) {
-        auto* clockRow = new QHBoxLayout;
-        pnRelogio_ = Widgets::Panel("pnRelogio", background_);
-        pnRelogio_->setMinimumWidth(170);
-        bbAjustarRelogioComputador_ = Button("bbAjustarRelogioComputador", background_);
-        bbAjustarRelogioManual_ = Button("bbAjustarRelogioManual", background_);
-        clockRow->addWidget(pnRelogio_);
-        clockRow->addWidget(bbAjustarRelogioComputador_);
-        clockRow->addWidget(bbAjustarRelogioManual_);
-        layout->addLayout(clockRow);
-        connect(bbAjustarRelogioComputador_, &QPushButton::clicked, this,
-                &TGeneralScreen::bbAjustarRelogioComputadorClick);
-        connect(bbAjustarRelogioManual_, &QPushButton::clicked, this, [this] {
-            if (!Session().IsConnected())
-                return;
-            TFormAlterarRelogio dialog(Session(), Language(), Prompts(), this);
-            OpenDeviceDialog(dialog, false);
-        });
-    }
-    rgIdioma_ = new TRadioGroup("rgIdioma", table_.languageColumns, background_);
-    connect(rgIdioma_, &TRadioGroup::itemClicked, this, &TScreen::CommitControls);
-    body_ = new QGridLayout;
-    layout->addLayout(body_);
-    layout->addStretch(1);
-    bbConectar_->setVisible(table_.comButton);
-
-    connect(bbConectar_, &QPushButton::clicked, this, [this] { bbConectarClick(false); });
-    connect(bbConectarUsb_, &QPushButton::clicked, this, [this] { bbConectarClick(true); });
-    connect(bbConectarIP_, &QPushButton::clicked, this, &TGeneralScreen::bbConectarIPClick);
     connect(bbSalvarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbSalvarConfClick);
     connect(bbCarregarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbCarregarConfClick);
     connect(bbAlterarIP_, &QPushButton::clicked, this, [this] {
@@ -129,6 +114,35 @@ void TGeneralScreen::Build() {
         if (!Session().IsConnected())
             return;
         TFormTrocarSenha dialog(Session(), Language(), Prompts(), this);
+        OpenDeviceDialog(dialog, false);
+    });
+}
+
+void TGeneralScreen::BuildIdentityRow(QVBoxLayout* layout) {
+    identityRow_ = new QHBoxLayout;
+    pnNumSerie_ = Widgets::Panel("pnNumSerie", background_);
+    pnVersaoFirmware_ = Widgets::Panel("pnVersaoFirmware", background_);
+    identityRow_->addWidget(pnNumSerie_, 1);
+    identityRow_->addWidget(pnVersaoFirmware_, 1);
+    layout->addLayout(identityRow_);
+}
+
+void TGeneralScreen::BuildClockRow(QVBoxLayout* layout) {
+    auto* clockRow = new QHBoxLayout;
+    pnRelogio_ = Widgets::Panel("pnRelogio", background_);
+    pnRelogio_->setMinimumWidth(170);
+    bbAjustarRelogioComputador_ = Button("bbAjustarRelogioComputador", background_);
+    bbAjustarRelogioManual_ = Button("bbAjustarRelogioManual", background_);
+    clockRow->addWidget(pnRelogio_);
+    clockRow->addWidget(bbAjustarRelogioComputador_);
+    clockRow->addWidget(bbAjustarRelogioManual_);
+    layout->addLayout(clockRow);
+    connect(bbAjustarRelogioComputador_, &QPushButton::clicked, this,
+            &TGeneralScreen::bbAjustarRelogioComputadorClick);
+    connect(bbAjustarRelogioManual_, &QPushButton::clicked, this, [this] {
+        if (!Session().IsConnected())
+            return;
+        TFormAlterarRelogio dialog(Session(), Language(), Prompts(), this);
         OpenDeviceDialog(dialog, false);
     });
 }
@@ -492,7 +506,7 @@ QString TGeneralScreen::ChooseConfFile(bool save) {
     const QString folder =
         last.isEmpty() ? QString::fromStdString(DataFolder()) : QFileInfo(last).absolutePath();
     const TFileDialogRequest request{Text(save ? SaveTitle : LoadTitle), Text(ConfFilter), "conf", folder};
-    const QString file = save ? Prompts().SaveFileName(this, request) : Prompts().OpenFileName(this, request);
+    QString file = save ? Prompts().SaveFileName(this, request) : Prompts().OpenFileName(this, request);
     if (file.isEmpty())
         return {};
     if (!Cp1252::CanEncode(file)) {

@@ -10,6 +10,7 @@ class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 class TCommitBatch;
 class TFormNotificacao;
 class TRadioGroup;
@@ -98,6 +99,10 @@ protected:
 
 private:
     void Build();
+    void BuildConnectRow(QVBoxLayout* layout);
+    void BuildAdminRow(QVBoxLayout* layout);
+    void BuildIdentityRow(QVBoxLayout* layout);
+    void BuildClockRow(QVBoxLayout* layout);
     TConnectionSettings& Settings();
     void bbConectarClick(bool usb);
     void bbConectarIPClick();

@@ -120,9 +120,30 @@ TFormChangeIp::TFormChangeIp(TEquipComm& session, int language, TUserPrompts& pr
       edMac_(Box("edMac", this, true)), pnWifiSignal_(new QLabel(this)), timer_(new QTimer(this)) {
     setObjectName("FormChangeIp");
     pnWifiSignal_->setObjectName("pnWifiSignal");
-    const TTexts& t = kTexts[language_];
-    setWindowTitle(U(t.caption));
+    setWindowTitle(U(kTexts[language_].caption));
     auto* layout = new QHBoxLayout(this);
+    QFormLayout* ipPart = BuildIpPart();
+    layout->addLayout(ipPart);
+    QGroupBox* wifi = BuildWifiPart();
+    layout->addWidget(wifi);
+    // Only the irrigation controller has Wi-Fi.
+    wifi->setVisible(Irrigation());
+    const bool ports = session_.NetworkPortFlag();
+    for (QWidget* w : {static_cast<QWidget*>(edPortModBus_), static_cast<QWidget*>(edPortDNP3_)}) {
+        w->setVisible(ports);
+        if (QWidget* label = ipPart->labelForField(w))
+            label->setVisible(ports);
+    }
+    ReadSettings(ports);
+    if (Irrigation()) {
+        Timer1Timer();
+        connect(timer_, &QTimer::timeout, this, &TFormChangeIp::Timer1Timer);
+        timer_->start(1500);
+    }
+}
+
+QFormLayout* TFormChangeIp::BuildIpPart() {
+    const TTexts& t = kTexts[language_];
     auto* ipPart = new QFormLayout;
     ipPart->addRow(U(t.ip), edIp_);
     ipPart->addRow(U(t.port), edPort_);
@@ -136,7 +157,13 @@ TFormChangeIp::TFormChangeIp(TEquipComm& session, int language, TUserPrompts& pr
     buttons->addWidget(bbOk);
     buttons->addWidget(bbCancel);
     ipPart->addRow(buttons);
-    layout->addLayout(ipPart);
+    connect(bbOk, &QPushButton::clicked, this, &TFormChangeIp::bbOkClick);
+    connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
+    return ipPart;
+}
+
+QGroupBox* TFormChangeIp::BuildWifiPart() {
+    const TTexts& t = kTexts[language_];
     auto* wifi = new QGroupBox("Wi-Fi", this);
     wifi->setObjectName("gbWifi");
     auto* wifiPart = new QFormLayout(wifi);
@@ -146,18 +173,10 @@ TFormChangeIp::TFormChangeIp(TEquipComm& session, int language, TUserPrompts& pr
     wifiPart->addRow(U(t.ipGot), edIpGot_);
     wifiPart->addRow("WI-FI MAC", edMac_);
     wifiPart->addRow(pnWifiSignal_);
-    layout->addWidget(wifi);
-    connect(bbOk, &QPushButton::clicked, this, &TFormChangeIp::bbOkClick);
-    connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
+    return wifi;
+}
 
-    // Only the irrigation controller has Wi-Fi.
-    wifi->setVisible(Irrigation());
-    const bool ports = session_.NetworkPortFlag();
-    for (QWidget* w : {static_cast<QWidget*>(edPortModBus_), static_cast<QWidget*>(edPortDNP3_)}) {
-        w->setVisible(ports);
-        if (QWidget* label = ipPart->labelForField(w))
-            label->setVisible(ports);
-    }
+void TFormChangeIp::ReadSettings(bool ports) {
     session_.ReadRegisters(1700, 2, true);
     session_.ReadRegisters(1702, 1, true);
     if (ports)
@@ -168,26 +187,26 @@ TFormChangeIp::TFormChangeIp(TEquipComm& session, int language, TUserPrompts& pr
             session_.ReadRegisters(first, count, true);
     }
     session_.FlushReads(kWait);
-    const TRegisterImage& image = session_.Image();
-    edIp_->setText(QString::fromStdString(Ipv4Address::Format(image.IpAddress())));
+    edIp_->setText(QString::fromStdString(Ipv4Address::Format(session_.Image().IpAddress())));
     edPort_->setText(QString::number(session_.FetchRegister(1702)));
     edPortModBus_->setText(QString::number(session_.FetchRegister(1703)));
     edPortDNP3_->setText(QString::number(session_.FetchRegister(1704)));
-    if (Irrigation()) {
-        edSSID_->setText(Cp1252::ToUnicode(image.WifiName()));
-        edPass_->setText(Cp1252::ToUnicode(image.WifiPassword()));
-        edPortWifi_->setText(QString::number(session_.FetchRegister(1760)));
-        QStringList mac;
-        for (int reg = 1774; reg <= 1776; ++reg) {
-            const int v = session_.FetchRegister(reg);
-            mac << QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0')).toUpper()
-                << QStringLiteral("%1").arg(v >> 8, 2, 16, QLatin1Char('0')).toUpper();
-        }
-        edMac_->setText(mac.join(' '));
-        Timer1Timer();
-        connect(timer_, &QTimer::timeout, this, &TFormChangeIp::Timer1Timer);
-        timer_->start(1500);
+    if (Irrigation())
+        FillWifi();
+}
+
+void TFormChangeIp::FillWifi() {
+    const TRegisterImage& image = session_.Image();
+    edSSID_->setText(Cp1252::ToUnicode(image.WifiName()));
+    edPass_->setText(Cp1252::ToUnicode(image.WifiPassword()));
+    edPortWifi_->setText(QString::number(session_.FetchRegister(1760)));
+    QStringList mac;
+    for (int reg = 1774; reg <= 1776; ++reg) {
+        const int v = session_.FetchRegister(reg);
+        mac << QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0')).toUpper()
+            << QStringLiteral("%1").arg(v >> 8, 2, 16, QLatin1Char('0')).toUpper();
     }
+    edMac_->setText(mac.join(' '));
 }
 
 bool TFormChangeIp::Irrigation() const {

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTimer;
@@ -17,6 +19,11 @@ public:
     void Timer1Timer();
 
 private:
+    QFormLayout* BuildIpPart();
+    QGroupBox* BuildWifiPart();
+    // Reads the network settings from the device and shows them.
+    void ReadSettings(bool ports);
+    void FillWifi();
     void bbOkClick();
     bool Irrigation() const;
     void WriteOrReport(bool ok);

@@ -2,6 +2,7 @@
 
 #include "persistence/Cp1252.h"
 #include "ui/common/UserPrompts.h"
+#include "ui/common/Widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,6 +17,8 @@
 #include <QTimer>
 
 namespace {
+
+using Widgets::Button;
 
 constexpr int kDefaultPort = 43101;
 const char* const kDefaultIp = "192.168.1.50";
@@ -97,28 +100,31 @@ void TFormEntraIP::BuildLayout() {
     lblIpPc->setObjectName("lblIpPc");
     grid->addWidget(lblIpPc, 0, 0);
     grid->addWidget(cbPCIP_, 1, 0);
+    grid->addWidget(BuildIpGroup(), 2, 0);
+    grid->addWidget(BuildAddressGroup(), 3, 0);
+    BuildListPart(grid);
+    ConnectControls();
+}
 
+QGroupBox* TFormEntraIP::BuildIpGroup() {
     auto* gbIp = new QGroupBox(this);
     gbIp->setObjectName("gbIp");
     auto* ipLayout = new QGridLayout(gbIp);
-    auto addButton = [this](const char* name, QWidget* parent) {
-        auto* b = new QPushButton(parent);
-        b->setObjectName(name);
-        return b;
-    };
     auto* lblEquipIP = new QLabel(gbIp);
     lblEquipIP->setObjectName("lblEquipIP");
     auto* lblPorta = new QLabel(gbIp);
     lblPorta->setObjectName("lblPorta");
     ipLayout->addWidget(lblEquipIP, 0, 0);
     ipLayout->addWidget(edEquipIP_, 0, 1);
-    ipLayout->addWidget(addButton("bbIPPadrao", gbIp), 0, 2);
+    ipLayout->addWidget(Button("bbIPPadrao", gbIp), 0, 2);
     ipLayout->addWidget(lblPorta, 1, 0);
     ipLayout->addWidget(edPorta_, 1, 1);
-    ipLayout->addWidget(addButton("bbPortaPadrao", gbIp), 1, 2);
-    ipLayout->addWidget(addButton("bbOk", gbIp), 2, 2);
-    grid->addWidget(gbIp, 2, 0);
+    ipLayout->addWidget(Button("bbPortaPadrao", gbIp), 1, 2);
+    ipLayout->addWidget(Button("bbOk", gbIp), 2, 2);
+    return gbIp;
+}
 
+QGroupBox* TFormEntraIP::BuildAddressGroup() {
     auto* gbDominio = new QGroupBox(this);
     gbDominio->setObjectName("gbDominio");
     auto* dLayout = new QGridLayout(gbDominio);
@@ -130,10 +136,12 @@ void TFormEntraIP::BuildLayout() {
     dLayout->addWidget(edEndereco_, 0, 1);
     dLayout->addWidget(lblDominioPorta, 1, 0);
     dLayout->addWidget(edDominioPorta_, 1, 1);
-    dLayout->addWidget(addButton("bbDominioPortaPadrao", gbDominio), 1, 2);
-    dLayout->addWidget(addButton("bbOkEndereco", gbDominio), 2, 2);
-    grid->addWidget(gbDominio, 3, 0);
+    dLayout->addWidget(Button("bbDominioPortaPadrao", gbDominio), 1, 2);
+    dLayout->addWidget(Button("bbOkEndereco", gbDominio), 2, 2);
+    return gbDominio;
+}
 
+void TFormEntraIP::BuildListPart(QGridLayout* grid) {
     auto* lblList = new QLabel(this);
     lblList->setObjectName("lblDeviceList");
     grid->addWidget(lblList, 0, 1);
@@ -145,10 +153,12 @@ void TFormEntraIP::BuildLayout() {
     auto* nameRow = new QGridLayout;
     nameRow->addWidget(lblNome, 0, 0);
     nameRow->addWidget(edNome_, 0, 1);
-    nameRow->addWidget(addButton("bbSave", this), 1, 0);
+    nameRow->addWidget(Button("bbSave", this), 1, 0);
     nameRow->addWidget(bbDelete_, 1, 1);
     grid->addLayout(nameRow, 3, 1);
+}
 
+void TFormEntraIP::ConnectControls() {
     connect(findChild<QPushButton*>("bbOk"), &QPushButton::clicked, this, &TFormEntraIP::bbOkClick);
     connect(findChild<QPushButton*>("bbOkEndereco"), &QPushButton::clicked, this,
             &TFormEntraIP::bbOkEnderecoClick);

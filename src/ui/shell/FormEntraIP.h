@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
 class QListWidget;
@@ -34,6 +36,10 @@ protected:
 
 private:
     void BuildLayout();
+    QGroupBox* BuildIpGroup();
+    QGroupBox* BuildAddressGroup();
+    void BuildListPart(QGridLayout* grid);
+    void ConnectControls();
     void ApplyLanguage();
     void bbOkClick();
     void bbOkEnderecoClick();
