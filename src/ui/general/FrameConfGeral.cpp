@@ -11,10 +11,10 @@
 #include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeralTexts.h"
+#include "ui/general/RelayIndicator.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +24,6 @@ namespace {
 
 using namespace FrameConfGeralTexts;
 using Widgets::SetCell;
-using Widgets::SetStyle;
 
 TGeneralScreen::TFamilyTable ThermalTable() {
     TGeneralScreen::TFamilyTable table{Family::kThermal, DeviceIdentity::kThermalSignature, {}};
@@ -75,26 +74,16 @@ QWidget* TFrameConfGeral::BuildRelays() {
     auto* box = new QWidget(Background());
     auto* grid = new QGridLayout(box);
     for (int i = 0; i < 10; ++i) {
-        const int n = i + 1;
-        auto* cell = new QHBoxLayout;
-        auto* lamp = new QLabel(box);
-        lamp->setObjectName(QStringLiteral("spRele%1").arg(n));
-        lamp->setFixedSize(16, 16);
-        auto* picture = new QLabel(box);
-        picture->setObjectName(QStringLiteral("imgRele%1").arg(n));
-        picture->setFixedSize(32, 32);
-        auto* name = new QLineEdit(box);
-        name->setObjectName(QStringLiteral("edRele%1").arg(n));
+        auto* relay = new TRelayIndicator(i + 1, true, box);
+        auto* name = new QLineEdit(relay);
+        name->setObjectName(QStringLiteral("edRele%1").arg(i + 1));
         // Room for a name such as "Ventilação 10" in the layout's own font.
         name->setMinimumWidth(name->fontMetrics().horizontalAdvance(QStringLiteral("Ventilação 10")) + 16);
         commitFilter_->Watch(name);
-        cell->addWidget(lamp);
-        cell->addWidget(picture);
-        cell->addWidget(name, 1);
+        relay->AddBeside(name, 1);
         // Relays 1, 3, 5, 7, 9 above; 2, 4, 6, 8, 10 below.
-        grid->addLayout(cell, i % 2, i / 2);
-        spRele_[static_cast<std::size_t>(i)] = lamp;
-        imgRele_[static_cast<std::size_t>(i)] = picture;
+        grid->addWidget(relay, i % 2, i / 2);
+        relays_[static_cast<std::size_t>(i)] = relay;
         edRele_[static_cast<std::size_t>(i)] = name;
     }
     return box;
@@ -157,11 +146,6 @@ void TFrameConfGeral::ClearReadings() {
     for (int r = 1; r < 4; ++r)
         for (int c = 1; c < 4; ++c)
             SetCell(sgMedidasEnrolamento_, r, c, {});
-    for (std::size_t i = 0; i < 10; ++i) {
-        SetStyle(spRele_[i], "background: black; border-radius: 8px;");
-        imgRele_[i]->clear();
-        releShown_[i] = false;
-    }
 }
 
 void TFrameConfGeral::FillReadings(bool connected) {
@@ -173,6 +157,10 @@ void TFrameConfGeral::FillReadings(bool connected) {
     }
     // A membrane-test device has only its RTD: nothing else of the last device stays on show.
     ClearReadings();
+    if (!connected || membrane_) {
+        for (TRelayIndicator* relay : relays_)
+            relay->Clear();
+    }
     if (!connected)
         return;
     auto v = [this](int reg) { return Session().FetchRegister(reg); };
@@ -195,17 +183,9 @@ void TFrameConfGeral::FillReadings(bool connected) {
 
 void TFrameConfGeral::FillRelays() {
     auto v = [this](int reg) { return Session().FetchRegister(reg); };
-    for (std::size_t i = 0; i < 10; ++i) {
+    for (std::size_t i = 0; i < relays_.size(); ++i) {
         const int n = static_cast<int>(i) + 1;
-        const bool closed = (v(600 + n) != 0) != (v(100 + n) != 0);
-        if (releShown_[i] && releShownClosed_[i] == closed)
-            continue; // a picture is replaced only when it changes
-        releShown_[i] = true;
-        releShownClosed_[i] = closed;
-        SetStyle(spRele_[i],
-                 closed ? "background: red; border-radius: 8px;" : "background: black; border-radius: 8px;");
-        imgRele_[i]->setPixmap(
-            QIcon(closed ? ":/assets/relay_closed.svg" : ":/assets/relay_open.svg").pixmap(32, 32));
+        relays_[i]->ShowState((v(600 + n) != 0) != (v(100 + n) != 0)); // inverse logic turns it over
     }
 }
 

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class TCommitFilter;
+class TRelayIndicator;
 
 // Screen 0 of the thermal monitor: its RTD and winding readings, relay contacts with the names the
 // user gives them, indication and operating frequency; the membrane-test variant over a serial link.
@@ -39,9 +40,6 @@ private:
     TRadioGroup* rgFreqOperacao_ = nullptr;
     QTableWidget* sgMedidas_ = nullptr;
     QTableWidget* sgMedidasEnrolamento_ = nullptr;
-    std::array<QLabel*, 10> spRele_{};
-    std::array<QLabel*, 10> imgRele_{};
+    std::array<TRelayIndicator*, 10> relays_{};
     std::array<QLineEdit*, 10> edRele_{};
-    std::array<bool, 10> releShownClosed_{};
-    std::array<bool, 10> releShown_{};
 };

@@ -5,9 +5,10 @@
 #include <array>
 
 class QLabel;
+class TRelayIndicator;
 
-// The ten relays of a general screen, each a lamp (`spRele`n), a contact picture (`imgRele`n) and a
-// caption (`lblRele`n), relays 1, 3, 5, 7, 9 above and 2, 4, 6, 8, 10 below.
+// The ten relays of a general screen, each a lamp, a contact picture and a caption (`lblRele`n),
+// relays 1, 3, 5, 7, 9 above and 2, 4, 6, 8, 10 below.
 class TRelayLamps : public QWidget {
     Q_OBJECT
 public:
@@ -24,14 +25,6 @@ public:
     void Clear();
 
 private:
-    struct TRelay {
-        QLabel* lamp = nullptr;
-        QLabel* picture = nullptr;
-        QLabel* caption = nullptr;
-        bool shown = false;
-        bool closed = false;
-    };
-    TRelay& Relay(int n) { return relays_[static_cast<std::size_t>(n - 1)]; }
-
-    std::array<TRelay, kRelays> relays_{};
+    std::array<TRelayIndicator*, kRelays> relays_{};
+    std::array<QLabel*, kRelays> captions_{};
 };

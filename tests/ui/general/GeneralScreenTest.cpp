@@ -9,6 +9,7 @@
 #include "link/EquipComm.h"
 #include "persistence/Cp1252.h"
 #include "ui/general/FrameConfGeral.h"
+#include "ui/general/RelayIndicator.h"
 #include "ui/shell/FormEntraIP.h"
 #include "ui/shell/MainForm.h"
 
@@ -360,6 +361,21 @@ TEST(GeneralScreenGroups, AClickWritesOnlyTheGroupClicked) {
     Click(fixture.General(), "rgVisualizacao_1");
     EXPECT_EQ(fixture.Device(201), 1);
     EXPECT_EQ(fixture.Device(211), 5);
+}
+
+TEST(RelayIndicator, APictureIsReplacedOnlyWhenItsStateChanges) {
+    QWidget parent;
+    TRelayIndicator relay(3, true, &parent);
+    auto* picture = Find<QLabel>(&relay, "imgRele3");
+    relay.ShowState(true);
+    const qint64 closed = picture->pixmap().cacheKey();
+    relay.ShowState(true); // the screen refills every second
+    EXPECT_EQ(picture->pixmap().cacheKey(), closed);
+    relay.ShowState(false);
+    EXPECT_NE(picture->pixmap().cacheKey(), closed);
+    EXPECT_EQ(Find<QLabel>(&relay, "spRele3")->styleSheet(), "background: black; border-radius: 8px;");
+    relay.Clear();
+    EXPECT_TRUE(picture->pixmap().isNull());
 }
 
 } // namespace
