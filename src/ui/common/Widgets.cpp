@@ -51,6 +51,21 @@ QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<in
     return grid;
 }
 
+void FitColumns(QTableWidget* grid) {
+    int width = 4;
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        int wanted = 0;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            if (const QTableWidgetItem* item = grid->item(r, c))
+                wanted = std::max(wanted, grid->fontMetrics().horizontalAdvance(item->text()) + 12);
+        }
+        if (wanted > grid->columnWidth(c))
+            grid->setColumnWidth(c, wanted);
+        width += grid->columnWidth(c);
+    }
+    grid->setFixedWidth(width);
+}
+
 void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
     if (grid->item(row, column)->text() != text)
         grid->item(row, column)->setText(text);

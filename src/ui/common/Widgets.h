@@ -18,6 +18,9 @@ QLabel* Panel(const char* name, QWidget* parent);
 // A read-only grid whose first row and column are headings.
 QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<int>& widths, QWidget* parent);
 void SetCell(QTableWidget* grid, int row, int column, const QString& text);
+// Widens (never narrows) the grid's columns to their texts, so that no heading or label is cut in
+// a language with longer words.
+void FitColumns(QTableWidget* grid);
 // Screens refill every second: restyling an unchanged widget would repolish it each time.
 void SetStyle(QWidget* widget, const QString& style);
 // Tab goes through the controls of `root` as they are laid out: row by row from the top, each row

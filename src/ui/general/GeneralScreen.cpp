@@ -32,6 +32,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -174,6 +175,8 @@ void TGeneralScreen::Retranslate() {
     rgIdioma_->setTitle(Text(DeviceLanguage));
     rgIdioma_->SetItems({Text(LanguagePortuguese), Text(LanguageEnglish), Text(LanguageSpanish)});
     RetranslateReadings();
+    for (QTableWidget* grid : findChildren<QTableWidget*>())
+        Widgets::FitColumns(grid);
     SetConnectButtons();
     if (!Session().IsConnected())
         FillControls();

@@ -378,4 +378,25 @@ TEST(RelayIndicator, APictureIsReplacedOnlyWhenItsStateChanges) {
     EXPECT_TRUE(picture->pixmap().isNull());
 }
 
+TEST(GeneralScreenLanguages, NoGridTextIsCutInAnyLanguage) {
+    QTemporaryDir dir;
+    TScriptedPrompts prompts;
+    TFormMain window(prompts, dir.path().toStdString() + "/");
+    window.show();
+    for (int family = 0; family < 5; ++family) {
+        window.SetFamilySelector(family);
+        for (int language : {0, 1, 2}) {
+            window.ApplyLanguage(language);
+            for (const QTableWidget* grid : window.ShownScreen()->findChildren<QTableWidget*>()) {
+                for (int r = 0; r < grid->rowCount(); ++r)
+                    for (int c = 0; c < grid->columnCount(); ++c) {
+                        const QString text = grid->item(r, c)->text();
+                        EXPECT_LE(grid->fontMetrics().horizontalAdvance(text), grid->columnWidth(c))
+                            << family << " " << language << " " << text.toStdString();
+                    }
+            }
+        }
+    }
+}
+
 } // namespace
