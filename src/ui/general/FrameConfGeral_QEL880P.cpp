@@ -9,7 +9,6 @@
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral_QEL880PTexts.h"
-#include "ui/general/GeneralScreenTexts.h"
 #include "ui/general/RelayLamps.h"
 
 #include <QGridLayout>
@@ -204,8 +203,5 @@ void TFrameConfGeral_QEL880P::bbPosicaoClick(int command) {
             return;
         }
     }
-    if (Session().SendCommand(command))
-        Prompts().Information(this, Text(GeneralScreenTexts::CommandSent));
-    else
-        Prompts().Error(this, Text(GeneralScreenTexts::ErrorSending));
+    SendCommandAndSay(command);
 }

@@ -5,6 +5,7 @@
 #include "model/Family.h"
 #include "model/NumberRules.h"
 #include "model/SharedRegisters.h"
+#include "model/TapPosition.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/common/ReadBatch.h"
@@ -20,7 +21,6 @@
 #include <QTableWidget>
 
 #include <cmath>
-#include <optional>
 
 namespace {
 
@@ -45,29 +45,6 @@ TGeneralScreen::TFamilyTable RegulatorTable() {
     table.switches = {{DeviceIdentity::kThermalSignature, Family::kThermal},
                       {DeviceIdentity::kParallelismSignature, Family::kParallelism}};
     return table;
-}
-
-// The tap position as the device's display shows it in `style`, p against the reference r;
-// nothing for a style the screen does not know.
-std::optional<QString> PositionText(int style, int p, int r) {
-    switch (style) {
-    case 0:
-        return QString::asprintf("%.0f", static_cast<double>(p));
-    case 1:
-        return QString::asprintf("%d", p - r);
-    case 2:
-        return QString::asprintf("%d", r - p);
-    case 3:
-    case 4: {
-        if (p == r)
-            return QStringLiteral("N");
-        const bool below = p < r;
-        const char* side = (below == (style == 3)) ? "L" : "R";
-        return QString::asprintf("%d%s", below ? r - p : p - r, side);
-    }
-    default:
-        return std::nullopt;
-    }
 }
 
 } // namespace
@@ -218,8 +195,8 @@ void TFrameConfGeral_QEL880R::FillPosition() {
         SetCell(sgMedidas_, kPositionRow, 1, {});
         return;
     }
-    if (const auto text = PositionText(v(kStyle), v(kPosition), v(kReference)))
-        SetCell(sgMedidas_, kPositionRow, 1, *text);
+    if (const auto text = TapPosition::Text(v(kStyle), v(kPosition), v(kReference)))
+        SetCell(sgMedidas_, kPositionRow, 1, QString::fromStdString(*text));
 }
 
 void TFrameConfGeral_QEL880R::CommitReadings(TCommitBatch& batch) {
