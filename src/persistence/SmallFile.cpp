@@ -1,5 +1,7 @@
 #include "persistence/SmallFile.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 
@@ -26,14 +28,20 @@ std::optional<std::string> Read(const std::string& path, TReadError& error, std:
         error = TReadError::Unreadable;
         return std::nullopt;
     }
-    // One byte past the limit tells a file too large, even one that grew since it was checked.
-    std::string text(maxBytes + 1, '\0');
+    // One byte past the size (or the limit) tells a file too large, even one that grew since.
+    const std::uintmax_t size = fs::file_size(path, ec);
+    std::string text(ec ? maxBytes + 1 : std::min<std::uintmax_t>(size, maxBytes) + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    auto got = static_cast<std::size_t>(in.gcount());
+    if (got == text.size() && got <= maxBytes) { // it grew since: read on up to the limit
+        text.resize(maxBytes + 1);
+        in.read(text.data() + got, static_cast<std::streamsize>(text.size() - got));
+        got += static_cast<std::size_t>(in.gcount());
+    }
     if (in.bad()) {
         error = TReadError::Unreadable;
         return std::nullopt;
     }
-    const auto got = static_cast<std::size_t>(in.gcount());
     if (got > maxBytes) {
         error = TReadError::TooLarge;
         return std::nullopt;
