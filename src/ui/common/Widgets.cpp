@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -13,6 +14,16 @@ QPushButton* Button(const char* name, QWidget* parent) {
     auto* b = new QPushButton(parent);
     b->setObjectName(name);
     return b;
+}
+
+QWidget* Background(QWidget* screen) {
+    auto* background = new QWidget(screen);
+    background->setObjectName("pnFundo");
+    background->setFocusPolicy(Qt::ClickFocus);
+    auto* outer = new QVBoxLayout(screen);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(background);
+    return background;
 }
 
 QLabel* Panel(const char* name, QWidget* parent) {

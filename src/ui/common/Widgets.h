@@ -13,6 +13,8 @@ class QWidget;
 namespace Widgets {
 
 QPushButton* Button(const char* name, QWidget* parent);
+// The background panel "pnFundo" filling `screen`: it takes the focus when Enter leaves an edit box.
+QWidget* Background(QWidget* screen);
 // A sunken panel of centred text.
 QLabel* Panel(const char* name, QWidget* parent);
 // A read-only grid whose first row and column are headings.

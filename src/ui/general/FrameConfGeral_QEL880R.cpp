@@ -3,7 +3,7 @@
 #include "link/EquipComm.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
-#include "model/NumberRules.h"
+#include "model/RegulatorOutputs.h"
 #include "model/SharedRegisters.h"
 #include "model/TapPosition.h"
 #include "ui/common/CommitBatch.h"
@@ -20,8 +20,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <cmath>
-
 namespace {
 
 using namespace FrameConfGeral_QEL880RTexts;
@@ -35,7 +33,7 @@ constexpr int kCommutations = 804;
 constexpr int kPosition = 1015;
 constexpr int kPositionInput = 2670;
 constexpr int kNoPositionInput = 3;
-constexpr int kOutputCalibration = 2510; // a float per output, three outputs
+constexpr int kOutputCalibration = RegulatorOutputs::kCalibration;
 constexpr int kRaiseCommand = 1000;
 constexpr int kLowerCommand = 1003;
 constexpr int kPositionRow = 9;
@@ -108,18 +106,7 @@ void TFrameConfGeral_QEL880R::QueueInitialReads(TReadBatch& batch) {
 }
 
 void TFrameConfGeral_QEL880R::AfterInitialReads() {
-    // The outputs are fitted in order: the first without a calibration value ends the count.
-    int fitted = 3;
-    for (int i = 0; i < 3; ++i) {
-        const float value =
-            NumberRules::FloatFromWords(Session().FetchRegister(kOutputCalibration + 2 * i),
-                                        Session().FetchRegister(kOutputCalibration + 2 * i + 1));
-        if (std::fabs(value) < 0.0001f) {
-            fitted = i;
-            break;
-        }
-    }
-    emit currentOutputButtonShown(fitted > 0);
+    emit currentOutputButtonShown(RegulatorOutputs::Fitted(Session().Image()) > 0);
 }
 
 void TFrameConfGeral_QEL880R::QueueLiveReads(TReadBatch& batch) {

@@ -10,10 +10,14 @@
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral.h"
 #include "ui/general/FrameConfGeral_QEL880C.h"
-#include "ui/general/FrameConfGeral_QEL880P.h"
 #include "ui/general/FrameConfGeral_QEL880IRR.h"
+#include "ui/general/FrameConfGeral_QEL880P.h"
 #include "ui/general/FrameConfGeral_QEL880R.h"
+#include "ui/shared/FrameConfSaidaCorrente.h"
+#include "ui/shared/FrameConfSerial.h"
 #include "ui/shell/StartOptions.h"
+#include "ui/thermal/FrameConfSetPoints.h"
+#include "ui/thermal/FrameDownload.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,6 +35,8 @@ constexpr int kIrrigation = Family::kIrrigation;
 constexpr int kRegulator = Family::kRegulator;
 constexpr int kPositionIndicator = Family::kPositionIndicator;
 constexpr int kSetPointScreen = 1;
+constexpr int kSerialScreen = 2;
+constexpr int kOutputScreen = 3;
 constexpr int kEventScreen = 4;
 constexpr int kServiceScreen = 5;
 constexpr int kWideClient = 900;
@@ -114,6 +120,14 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
     AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
     AddGeneralScreen(new TFrameConfGeral_QEL880R(context_, client_), Family::kRegulator);
     AddGeneralScreen(new TFrameConfGeral_QEL880IRR(context_, client_), Family::kIrrigation);
+    const int thermal = Family::kThermal;
+    const int parallelism = Family::kParallelism;
+    AddScreen(new TFrameConfSetPoints(context_, client_), kSetPointScreen, {thermal});
+    AddScreen(new TFrameConfSerial(context_, client_), kSerialScreen,
+              {thermal, parallelism, kRegulator, kPositionIndicator});
+    AddScreen(new TFrameConfSaidaCorrente(context_, client_), kOutputScreen,
+              {thermal, parallelism, kRegulator, kPositionIndicator});
+    AddScreen(new TFrameDownload(context_, client_), kEventScreen, {thermal});
 
     qApp->installEventFilter(this);
     resize(860, 640);
@@ -218,6 +232,14 @@ void TFormMain::AddGeneralScreen(TGeneralScreen* screen, int family) {
     connect(screen, &TGeneralScreen::busyChanged, this, &TFormMain::SetBusy);
     connect(screen, &TGeneralScreen::currentOutputButtonShown, this,
             [this](bool shown) { buttons_[Output2].box->setVisible(shown); });
+}
+
+void TFormMain::AddScreen(TScreen* screen, int index, std::initializer_list<int> families) {
+    screen->hide();
+    clientLayout_->addWidget(screen);
+    // One instance serves every family that has the screen.
+    for (int family : families)
+        screens_[static_cast<std::size_t>(family)][static_cast<std::size_t>(index)] = screen;
 }
 
 TScreen* TFormMain::ScreenFor(int index) const {

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <array>
+#include <initializer_list>
 
 class QGridLayout;
 class QLabel;
@@ -79,6 +80,7 @@ private:
     void RevealServiceEntry();
     void SetBusy(bool busy);
     void AddGeneralScreen(TGeneralScreen* screen, int family);
+    void AddScreen(TScreen* screen, int index, std::initializer_list<int> families);
     TScreen* ScreenFor(int index) const;
 
     TUserPrompts& prompts_;
