@@ -21,6 +21,7 @@ constexpr int kRecordIndex = 4000;
 constexpr int kRecordData = 4002;
 constexpr int kRecordCounts = 2910;
 constexpr int kBusAddress = 1951;
+constexpr int kAlternation = 208;
 
 } // namespace
 
@@ -101,6 +102,7 @@ std::vector<TSimDevice::TWrite> TSimDevice::Write(const TPairs& pairs) {
 }
 
 TSimDevice::TWrite TSimDevice::WriteLocked(int reg, std::uint16_t value) {
+    const bool thermal = options_.model == TSimModel::Thermal || options_.model == TSimModel::ThermalMembrane;
     switch (regs_.Kind(reg)) {
     case TSimRegisters::TKind::None:
         return TWrite::OutOfRange;
@@ -111,8 +113,33 @@ TSimDevice::TWrite TSimDevice::WriteLocked(int reg, std::uint16_t value) {
     }
     if (options_.model == TSimModel::Parallelism && reg == kBusAddress && value > 15)
         return TWrite::BadValue;
+    if (thermal && reg == kAlternation && !AlternationAllowed(value))
+        return TWrite::BadValue;
     regs_.Set(reg, value);
     return TWrite::Accepted;
+}
+
+bool TSimDevice::AlternationAllowed(std::uint16_t value) const {
+    // Alternating relays share their set points: hysteresis, delay, channel, current hysteresis and
+    // function must be the same for both of a pair.
+    const auto same = [this](int a, int b) {
+        for (int first : {21, 41, 61, 141, 161})
+            if (regs_.Get(first + a - 1) != regs_.Get(first + b - 1))
+                return false;
+        return true;
+    };
+    switch (value) {
+    case 0:
+        return true;
+    case 1:
+        return same(5, 6);
+    case 2:
+        return same(7, 8);
+    case 3:
+        return same(5, 6) && same(7, 8);
+    default:
+        return false;
+    }
 }
 
 bool TSimDevice::Command(std::uint16_t code) {

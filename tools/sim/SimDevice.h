@@ -36,6 +36,7 @@ private:
     void HoldValues();
     std::uint16_t ReadLocked(int reg) const;
     TWrite WriteLocked(int reg, std::uint16_t value);
+    bool AlternationAllowed(std::uint16_t value) const;
     bool Command(std::uint16_t code);
     std::optional<std::uint16_t> ClockField(int index) const;
     bool SetClock(const std::array<std::optional<int>, 6>& fields);

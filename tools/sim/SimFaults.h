@@ -18,6 +18,18 @@ public:
         const int r = options_.failRegister & 0x7FFF;
         return options_.failRegister >= 0 && r >= (first & 0x7FFF) && r < (first & 0x7FFF) + count;
     }
+    // True once per link: for the first read that includes the --drop-first register.
+    bool DropFirstRead(int first, int count) {
+        const int r = options_.dropFirst & 0x7FFF;
+        if (firstDropped_ || options_.dropFirst < 0 || r < (first & 0x7FFF) || r >= (first & 0x7FFF) + count)
+            return false;
+        firstDropped_ = true;
+        return true;
+    }
+    bool ClosesOn(int reg, int value) const {
+        return options_.closeOn && options_.closeOn->first == (reg & 0x7FFF) &&
+               options_.closeOn->second == value;
+    }
     int DelayMs() const { return options_.delayMs; }
     bool Split() const { return options_.split; }
     bool StrayBytes() const { return options_.strayBytes; }
@@ -29,4 +41,5 @@ private:
     long long replies_ = 0;
     long long crcs_ = 0;
     int transactions_ = 0;
+    bool firstDropped_ = false;
 };

@@ -23,7 +23,8 @@ const char* const kSimUsage =
     "                  [--status N] [--rain N] [--water N] [--last-cycle-water N] [--inputs N]\n"
     "                  [--temperature N]\n"
     "                  [--drop-every N] [--delay-ms N] [--corrupt-crc-every N] [--split] [--stray-bytes]\n"
-    "                  [--no-echo] [--close-after N] [--fail-register R] [--verbose]\n"
+    "                  [--no-echo] [--close-after N] [--fail-register R] [--drop-first R]\n"
+    "                  [--close-on REG=VALUE] [--verbose]\n"
     "       qel880-sim --help | --version\n";
 
 namespace {
@@ -61,12 +62,12 @@ void Format(std::string_view text, TSimOptions& o) {
     o.stopBits = text[2] - '0';
 }
 
-std::pair<int, int> Preset(std::string_view text) {
+std::pair<int, int> Preset(std::string_view text, const std::string& what = "--set") {
     const auto equals = text.find('=');
     if (equals == std::string_view::npos)
-        throw TBad("--set must be REG=VALUE: \"" + std::string(text) + "\"");
-    return {static_cast<int>(Number(text.substr(0, equals), 0, 32767, "--set register")),
-            static_cast<int>(Number(text.substr(equals + 1), 0, 65535, "--set value"))};
+        throw TBad(what + " must be REG=VALUE: \"" + std::string(text) + "\"");
+    return {static_cast<int>(Number(text.substr(0, equals), 0, 32767, what + " register")),
+            static_cast<int>(Number(text.substr(equals + 1), 0, 65535, what + " value"))};
 }
 
 void Password(std::string_view text, TSimOptions& o) {
@@ -137,6 +138,8 @@ constexpr const char* kValueOptions[] = {
     "corrupt-crc-every",
     "close-after",
     "fail-register",
+    "drop-first",
+    "close-on",
     "tap",
     "tap-extremes",
     "commutations",
@@ -244,6 +247,9 @@ void FaultOptions(const QCommandLineParser& parser, TSimOptions& o) {
     NumberOption(parser, "corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);
     NumberOption(parser, "close-after", 1, 1000000, o.closeAfter);
     NumberOption(parser, "fail-register", 0, 65535, o.failRegister);
+    NumberOption(parser, "drop-first", 0, 65535, o.dropFirst);
+    if (parser.isSet("close-on"))
+        o.closeOn = Preset(Value(parser, "close-on"), "--close-on");
     o.split = parser.isSet("split");
     o.strayBytes = parser.isSet("stray-bytes");
     o.noEcho = parser.isSet("no-echo");

@@ -40,6 +40,8 @@ struct TSimOptions {
     bool noEcho = false;
     int closeAfter = 0;
     int failRegister = -1;
+    int dropFirst = -1;                         // the first read including it goes unanswered
+    std::optional<std::pair<int, int>> closeOn; // TCP: a write of this value to this register closes
     bool verbose = false;
 };
 

@@ -143,6 +143,8 @@ void TSimRtuServer::HandleRead(const std::uint8_t* request, int length) {
         modbus_reply_exception(ctx_, request, MODBUS_EXCEPTION_SLAVE_OR_SERVER_FAILURE);
         return;
     }
+    if (faults_.DropFirstRead(first, count))
+        return;
     for (int i = 0; i < count; ++i) {
         const int wire = (first + i) & 0xFFFF;
         const auto value = device_.Read(wire);

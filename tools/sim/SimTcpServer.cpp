@@ -106,7 +106,7 @@ void TSimTcpServer::Handle(QTcpSocket* socket, const TFrame& frame) {
         std::uint16_t count = 0;
         bool failed = false;
         for (std::uint16_t reg : frame.items) {
-            failed = failed || faults_.Fails(reg, 1);
+            failed = failed || faults_.Fails(reg, 1) || faults_.DropFirstRead(reg, 1);
             // Registers outside the device are left out of the reply.
             if (const auto value = device_.Read(reg)) {
                 Put16(items, reg);
@@ -118,8 +118,13 @@ void TSimTcpServer::Handle(QTcpSocket* socket, const TFrame& frame) {
             reply = Frame(2, frame.sequence, count, items);
     } else if (frame.command == 10) {
         TSimDevice::TPairs pairs;
-        for (std::size_t i = 0; i + 1 < frame.items.size(); i += 2)
+        for (std::size_t i = 0; i + 1 < frame.items.size(); i += 2) {
+            if (faults_.ClosesOn(frame.items[i], frame.items[i + 1])) {
+                socket->disconnectFromHost();
+                return;
+            }
             pairs.push_back({frame.items[i], frame.items[i + 1]});
+        }
         int refused = 0;
         for (TSimDevice::TWrite result : device_.Write(pairs))
             refused += result == TSimDevice::TWrite::Accepted ? 0 : 1;

@@ -1,0 +1,109 @@
+#include "persistence/EventLog.h"
+
+#include "link/EquipComm.h"
+#include "model/DeviceTimestamp.h"
+#include "model/ThermalFitted.h"
+
+#include <QEventLoop>
+#include <QSaveFile>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace EventLog {
+
+namespace {
+
+constexpr int kSelector = 801;
+constexpr int kCount = 1800;
+constexpr int kBlock = 1810;
+constexpr int kRetryMs = 200;
+
+std::string Temperature(const char* label, std::int32_t raw) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%.1f", label, (raw - 1500) / 10.0);
+    return text;
+}
+
+bool Twice(const std::function<bool()>& transaction, const TPause& pause) {
+    if (transaction())
+        return true;
+    pause(kRetryMs);
+    return transaction();
+}
+
+} // namespace
+
+std::string Line(std::span<const std::int32_t, kRecordWords> words, int windings, int rtds) {
+    std::string line = DeviceTimestamp::Format(DeviceTimestamp::FromWords(words[0], words[1], words[2]));
+    line += Temperature("  Enr1: ", words[3]);
+    if (windings > 1)
+        line += Temperature(" Enr2: ", words[4]);
+    if (windings > 2)
+        line += Temperature(" Enr3: ", words[5]);
+    line += Temperature(" RTD1: ", words[6]);
+    for (int r = 2; r <= 6; ++r) {
+        if (rtds >= r) {
+            const std::string label = " RTD" + std::to_string(r) + ": ";
+            line += Temperature(label.c_str(), words[static_cast<std::size_t>(5 + r)]);
+        }
+    }
+    line += " Rele:";
+    for (int bit = 0; bit < 10; ++bit)
+        line += (words[12] >> bit & 1) != 0 ? " 1" : " 0";
+    return line;
+}
+
+TDownload Download(TEquipComm& session, const TProgress& progress, const TPause& pause) {
+    TDownload result;
+    // The count is read now, so that the file holds what the device holds at this moment.
+    if (!Twice([&] { return session.ReadRegisters(kCount, 1); }, pause))
+        return result;
+    const TRegisterImage& image = session.Image();
+    const int total = image.FetchRegister(kCount);
+    const int windings = ThermalFitted::Windings(image);
+    const int rtds = ThermalFitted::Rtds(image);
+    result.total = total;
+    progress(0, total);
+    int remaining = total;
+    while (remaining > 0) {
+        const bool read =
+            Twice([&] { return session.WriteRegister(kSelector, remaining - 1, false, true); }, pause) &&
+            Twice([&] { return session.ReadRegisters(kBlock, 100, true); }, pause) &&
+            Twice([&] { return session.ReadRegisters(kBlock + 100, 30, true); }, pause) &&
+            session.FlushReads();
+        if (!read)
+            return result;
+        const int records = std::min(kEventsPerBlock, remaining);
+        for (int j = 0; j < records; ++j) {
+            std::array<std::int32_t, kRecordWords> words{};
+            for (int w = 0; w < kRecordWords; ++w)
+                words[static_cast<std::size_t>(w)] = image.FetchRegister(kBlock + kRecordWords * j + w);
+            result.lines.push_back(Line(words, windings, rtds));
+        }
+        remaining -= records;
+        progress(total - remaining, total);
+    }
+    result.ok = true;
+    return result;
+}
+
+void PauseHandlingEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool Save(const std::string& path, const std::vector<std::string>& lines) {
+    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const std::string& line : lines) {
+        // The lines are ASCII: Windows-1252 byte for byte.
+        file.write(line.data(), static_cast<qint64>(line.size()));
+        file.write("\r\n", 2);
+    }
+    return file.commit();
+}
+
+} // namespace EventLog
