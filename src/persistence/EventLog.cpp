@@ -45,7 +45,7 @@ std::string Line(std::span<const std::int32_t, kRecordWords> words, int windings
     for (int r = 2; r <= 6; ++r) {
         if (rtds >= r) {
             const std::string label = " RTD" + std::to_string(r) + ": ";
-            line += Temperature(label.c_str(), words[static_cast<std::size_t>(5 + r)]);
+            line += Temperature(label.c_str(), words[static_cast<std::size_t>(r) + 5]);
         }
     }
     line += " Rele:";

@@ -1,5 +1,6 @@
 #include "ui/common/Widgets.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -68,7 +69,7 @@ void FitColumns(QTableWidget* grid) {
         int wanted = 0;
         for (int r = 0; r < grid->rowCount(); ++r) {
             if (const QTableWidgetItem* item = grid->item(r, c))
-                wanted = std::max(wanted, grid->fontMetrics().horizontalAdvance(item->text()) + 12);
+                wanted = std::max(wanted, QFontMetrics(item->font()).horizontalAdvance(item->text()) + 12);
         }
         if (wanted > grid->columnWidth(c))
             grid->setColumnWidth(c, wanted);

@@ -169,7 +169,7 @@ QString TFrameDownload::ChooseFile() {
     const QString lastPath = Cp1252::ToUnicode(last);
     const QString folder =
         lastPath.isEmpty() ? QString::fromStdString(DataFolder()) : QFileInfo(lastPath).absolutePath();
-    const QString file = Prompts().SaveFileName(this, {Text(SaveTitle), Text(Filter), "txt", folder});
+    QString file = Prompts().SaveFileName(this, {Text(SaveTitle), Text(Filter), "txt", folder});
     // A path the settings file cannot hold is used but not remembered.
     if (!file.isEmpty() && Cp1252::CanEncode(file)) {
         last = Cp1252::FromUnicode(file);
