@@ -1,0 +1,52 @@
+#include "ui/shared/FrameConfSerialTexts.h"
+
+namespace FrameConfSerialTexts {
+
+constexpr std::array<Language::TText<TId>, Count> kTexts{{
+    {PortIndex, {"Indice da Serial", "Serial Index", "Indice de la Serial"}},
+    {CannotModify,
+     {"Não é possível modificar a configuração da serial quando está conectado pela serial",
+      "It is not possible to modify the serial configuration when connected by serial",
+      "No es posible modificar la configuración de la serial cuando está conectado por la serial"}},
+    {Mode, {"Modo", "Mode", "Modo"}},
+    {BaudRate, {"BaudRate", "BaudRate", "BaudRate"}},
+    {Format, {"Formato", "Format", "Formato"}},
+    {Address, {"Endereço", "Address", "Dirección"}},
+    {TxDelay, {"Delay de Transm. (ms)", "Transm. Delay (ms)", "Retardo de Transm. (ms)"}},
+    {HexAddress, {"Endereço (Hexadecimal)", "Address (Hexadecimal)", "Dirección (Hexadecimal)"}},
+    {AppLayerConfirm,
+     {"Application Layer Confirm.", "Application Layer Confirm.", "Application Layer Confirm."}},
+    {OnlyEvents,
+     {"Only events/multi-frag. resp.", "Only events/multi-frag. resp.", "Only events/multi-frag. resp."}},
+    {Always, {"Sempre", "Always", "Siempre"}},
+    {InterframeGap, {"Interframe Gap", "Interframe Gap", "Interframe Gap"}},
+    {Never, {"Nunca", "Never", "Nunca"}},
+    {BackoffFixed, {"Backoff Delay Fixo", "Backoff Fixed Delay", "Backoff Delay Fijo"}},
+    {BackoffRandom, {"Backoff Delay Aleatório", "Backoff Random Delay", "Backoff Delay Aleatorio"}},
+    {InterOctetGap, {"Inter-Octet Gap Máximo", "Max Inter-Octet Gap", "Inter-Octet Gap Máximo"}},
+    {InvalidModbusAddress,
+     {"Endereço ModBus inválido. Deve ser um inteiro entre 1 e 247",
+      "Invalid ModBus address. It must be and integer integer between 1 and 247",
+      "Dirección ModBus inválida. Debe ser un entero entre 1 y 247"}},
+    {InvalidTxDelay,
+     {"Valor inválido de Delay do ModBus. Deve ser um valor entre 0.1 e 200.0, ou 0.0 (nenhum delay).",
+      "Invalid ModBus Delay. It must be a value between 0.1 and 200.0, or 0.0 (no delay).",
+      "Valor inválido de Retardo del ModBus. Debe ser un valor entre 0.1 y 200.0, o 0.0 (ningún retardo)."}},
+    {InvalidDnpAddress,
+     {"Endereço DNP3 inválido. Deve ser um hexadecimal entre 0 e FFEF",
+      "Invalid DNP3 address. It must be a hexadecimal between 0 and FFEF",
+      "Dirección DNP3 inválida. Debe ser un hexadecimal entre 0 y FFEF"}},
+    {InvalidBackoff,
+     {"Valor inválido de Backoff. Deve ser um inteiro entre 1 e 100",
+      "Invalid Backoff value. It must be an integer between 1 and 100",
+      "Valor inválido de Backoff. Debe ser un entero entre 1 y 100"}},
+    {InvalidInterOctetGap,
+     {"Valor inválido de Inter-Octet Gap Máximo. Deve ser um inteiro entre 2 e 100",
+      "Invalid Max Inter-Octet Gap. It must be and integer between 2 and 100",
+      "Valor inválido de Inter-Octet Gap Máximo. Debe ser un entero entre 2 y 100"}},
+    {ErrorSending,
+     {"Erro no envio do comando.", "Error sending the command.", "Error en el envío del comando."}},
+}};
+static_assert(Language::InOrder(kTexts));
+
+} // namespace FrameConfSerialTexts
