@@ -1,11 +1,11 @@
 #include "ui/shared/FrameConfSaidaCorrente.h"
 
 #include "link/EquipComm.h"
-#include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/NumberRules.h"
 #include "model/RegulatorOutputs.h"
 #include "model/SharedRegisters.h"
+#include "model/ThermalFitted.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
@@ -34,26 +34,6 @@ constexpr int kBoardType = 2660;
 constexpr int kFixedRangeBoard = 2; // outputs 0-1 mA only
 constexpr int kRanges = 5;          // 0-1, 0-5, 0-10, 0-20 and 4-20 mA
 constexpr int kBusAddresses = 16;   // parallelism: one range per unit of the bus
-constexpr int kWindings = 1020;
-constexpr int kRtds = 1003;
-constexpr int kThermalOutputs = 1021;
-constexpr int kMaxWindings = 3;
-constexpr int kMaxRtds = 6;
-
-struct TThermalChannels {
-    int windings;
-    int rtds;
-    int outputs;
-};
-
-// The membrane-test device has none of these, whatever its cells hold.
-TThermalChannels ThermalChannels(const TEquipComm& session) {
-    if (session.FetchRegister(SharedRegisters::kSignature) == DeviceIdentity::kMembraneSignature)
-        return {0, 0, 0};
-    return {std::clamp(session.FetchRegister(kWindings), 0, kMaxWindings),
-            std::clamp(session.FetchRegister(kRtds), 0, kMaxRtds), session.FetchRegister(kThermalOutputs)};
-}
-
 // Keeps the selection where its position still exists; a longer or shorter list is rebuilt.
 void SetListItems(QComboBox* list, const QStringList& items) {
     if (list->count() == items.size()) {
@@ -160,7 +140,7 @@ int TFrameConfSaidaCorrente::Lists() const {
 int TFrameConfSaidaCorrente::ShownOutputs() const {
     switch (Variant()) {
     case TVariant::Thermal:
-        return std::clamp(ThermalChannels(Session()).outputs, 1, kOutputs); // output 1 always
+        return std::max(ThermalFitted::Outputs(Session().Image()), 1); // output 1 always
     case TVariant::Regulator:
         return RegulatorOutputs::Fitted(Session().Image());
     default:
@@ -197,15 +177,16 @@ void TFrameConfSaidaCorrente::BuildChannelLists() {
         names = {t(VoltageChannel), t(CurrentChannel), t(TapChannel)};
         codes_ = {0, 1, 2};
     } else if (Variant() == TVariant::Thermal) {
-        const TThermalChannels channels = ThermalChannels(Session());
+        const int windings = ThermalFitted::Windings(Session().Image());
+        const int rtds = ThermalFitted::Rtds(Session().Image());
         names << t(Oil);
         codes_.push_back(0);
-        for (int winding = 1; winding <= channels.windings; ++winding) {
+        for (int winding = 1; winding <= windings; ++winding) {
             names << t(WindingPrefix) + QString::number(winding);
             codes_.push_back(winding);
         }
         // RTD 1 measures the oil.
-        for (int rtd = 2; rtd <= channels.rtds; ++rtd) {
+        for (int rtd = 2; rtd <= rtds; ++rtd) {
             names << QStringLiteral("RTD %1").arg(rtd);
             codes_.push_back(rtd + 2);
         }
