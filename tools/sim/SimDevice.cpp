@@ -111,7 +111,7 @@ TSimDevice::TWrite TSimDevice::WriteLocked(int reg, std::uint16_t value) {
     default:
         break;
     }
-    if (options_.model == TSimModel::Parallelism && reg == kBusAddress && value > 15)
+    if (options_.model == TSimModel::Parallelism && reg == kBusAddress && value > 15 && !options_.anyBusAddress)
         return TWrite::BadValue;
     if (thermal && reg == kAlternation && !AlternationAllowed(value))
         return TWrite::BadValue;

@@ -79,7 +79,8 @@ std::string TSimHistory::Record(long long index) const {
     std::snprintf(text, sizeof text, "%.1f", static_cast<double>(Noise(index, 1) % 300) / 10.0);
     PutField(record, 20, 10, text);
     std::snprintf(text, sizeof text, "%u", 1000 + Noise(index, 2) % 9000);
-    PutField(record, 30, 10, text);
+    // One record's water reading fills its whole field: no zero byte ends it.
+    PutField(record, 30, 10, index == 5 ? "4294967295" : text);
     // Every seventh record comes from a moment without a temperature sensor.
     if (index % 7 != 3) {
         std::snprintf(text, sizeof text, "%.1f", 15.0 + static_cast<double>(Noise(index, 3) % 200) / 10.0);

@@ -122,7 +122,7 @@ void Regulator(TSimRegisters& r) {
     r.Define(301, {4, 150, 100});
     r.Define(310, {0, 1, 2, 0});
     r.Define(401, {0, 0, 100, 100, 50});
-    r.Define(501, {50, 50, 150});
+    r.Define(501, {50, 50, 90}); // overcurrent 90 %: the screen takes 10..99
     r.Define(701, {100, 33, 0, 17, 1, 33, 0, 1});
     // Extremes and count accept writes, so that the program can reset them.
     r.Define(801, {5, 25}, K::Resettable);
@@ -152,7 +152,7 @@ void Irrigation(TSimRegisters& r) {
     r.Define(31, {1000, 0});
     r.Define(40, {0, 5, 5, 5, 5, 5});
     r.Define(101, {1, 100, 60, 10, 5, 5});
-    r.Define(201, {0, 1, 10, 1, 2, 200, 24, 1, 31, 10, 31, 0, 0, 0, 1});
+    r.Define(201, {0, 1, 10, 1, 2, 200, 24, 1, 1, 10, 31, 0, 0, 0, 1});
     r.Define(220, {0, 100, 100, 100, 100, 100});
     r.Fill(1001, 11, 0, K::ReadOnly);
     r.Fill(1100, 10, 0, K::ReadOnly);

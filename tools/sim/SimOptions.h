@@ -31,6 +31,7 @@ struct TSimOptions {
     std::vector<std::pair<int, int>> startValues;
     std::vector<std::pair<int, int>> heldValues;
     bool rainFalls = true; // false once a rain total is given
+    bool anyBusAddress = false; // parallelism: 1951 takes any value, as a faulty unit would
     // Faults
     int dropEvery = 0;
     int delayMs = 0;

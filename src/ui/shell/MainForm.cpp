@@ -8,6 +8,12 @@
 #include "ui/common/Screen.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
+#include "ui/families/FrameConfConjuntoReg.h"
+#include "ui/families/FrameConfParalelismo.h"
+#include "ui/families/FrameConfQEL880C.h"
+#include "ui/families/FrameConfQEL880IRR.h"
+#include "ui/families/FrameConfQEL880R.h"
+#include "ui/families/Frame_QEL880IRR_Registros.h"
 #include "ui/general/FrameConfGeral.h"
 #include "ui/general/FrameConfGeral_QEL880C.h"
 #include "ui/general/FrameConfGeral_QEL880IRR.h"
@@ -39,6 +45,9 @@ constexpr int kSerialScreen = 2;
 constexpr int kOutputScreen = 3;
 constexpr int kEventScreen = 4;
 constexpr int kServiceScreen = 5;
+constexpr int kParallelismScreen = 6;
+constexpr int kEquipScreen = 7;
+constexpr int kRegulationSetScreen = 8;
 constexpr int kWideClient = 900;
 
 // Window titles per family and language; each ends in two blanks before the version.
@@ -128,6 +137,12 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
     AddScreen(new TFrameConfSaidaCorrente(context_, client_), kOutputScreen,
               {thermal, parallelism, kRegulator, kPositionIndicator});
     AddScreen(new TFrameDownload(context_, client_), kEventScreen, {thermal});
+    AddScreen(new TFrame_QEL880IRR_Registros(context_, client_), kEventScreen, {kIrrigation});
+    AddScreen(new TFrameConfParalelismo(context_, client_), kParallelismScreen, {parallelism});
+    AddScreen(new TFrameConfQEL880R(context_, client_), kEquipScreen, {kRegulator});
+    AddScreen(new TFrameConfQEL880IRR(context_, client_), kEquipScreen, {kIrrigation});
+    AddScreen(new TFrameConfQEL880C(context_, client_), kEquipScreen, {kPositionIndicator});
+    AddScreen(new TFrameConfConjuntoReg(context_, client_), kRegulationSetScreen, {kRegulator});
 
     qApp->installEventFilter(this);
     resize(860, 640);
@@ -201,14 +216,15 @@ void TFormMain::BuildLeftColumn() {
     left->setFixedWidth(120);
     column_ = new QGridLayout(left);
     AddButton(General, "imgConfGerais", "lblGeral", "button_general", 0);
-    AddButton(SetPoint, "imgConfSetPoint", "lblSetPoint", "button_setpoints", 1);
-    AddButton(Parallelism, "imgConfParalelismo", "lblParalelismo", "button_parallelism", 6);
-    AddButton(RegulationSet, "imgConfConjuntoReg", "lblConjuntoReg", "button_regulation", 8);
-    AddButton(Serial, "imgConfSerial", "lblSerial", "button_serial", 2);
-    AddButton(Output, "imgConfSaidaCorrente", "lblConfSaida", "button_output", 3);
-    AddButton(Output2, "imgConfSaidaCorrente2", "lblConfSaida2", "button_output", 3);
-    AddButton(Download, "imgDownload", "lblDownload", "button_download", 4);
-    AddButton(Equip, "imgConfEquip", "lblConfEquip", "button_equipment", 7);
+    AddButton(SetPoint, "imgConfSetPoint", "lblSetPoint", "button_setpoints", kSetPointScreen);
+    AddButton(Parallelism, "imgConfParalelismo", "lblParalelismo", "button_parallelism", kParallelismScreen);
+    AddButton(RegulationSet, "imgConfConjuntoReg", "lblConjuntoReg", "button_regulation",
+              kRegulationSetScreen);
+    AddButton(Serial, "imgConfSerial", "lblSerial", "button_serial", kSerialScreen);
+    AddButton(Output, "imgConfSaidaCorrente", "lblConfSaida", "button_output", kOutputScreen);
+    AddButton(Output2, "imgConfSaidaCorrente2", "lblConfSaida2", "button_output", kOutputScreen);
+    AddButton(Download, "imgDownload", "lblDownload", "button_download", kEventScreen);
+    AddButton(Equip, "imgConfEquip", "lblConfEquip", "button_equipment", kEquipScreen);
     AddButton(Calibration, "imgCalibracao", "lblCalibracao", "button_calibration", kServiceScreen);
     const int positions[ButtonCount] = {1, 2, 2, 2, 3, 4, 4, 5, 5, 6};
     for (int i = 0; i < ButtonCount; ++i)
