@@ -56,16 +56,11 @@ std::string Std(const QString& text) {
     return text.toStdString();
 }
 
-// Tenths of a decimal whose value, to the thousandth, lies within low..high thousandths (or is
-// zero, when allowed), so that 25.54 is refused where 25.5 is the most.
+// Tenths of a decimal typed within low..high tenths, or typed as zero (to the thousandth) when allowed.
 std::optional<int> Tenths(const QString& text, int low, int high, bool zeroToo = false) {
-    const auto milli = NumberRules::ParseScaled(Std(text), 3);
-    const auto tenths = NumberRules::ParseScaled(Std(text), 1);
-    if (!milli || !tenths)
-        return std::nullopt;
-    if (zeroToo && NumberRules::InRange(*milli, -1, 1))
+    if (zeroToo && NumberRules::ParseScaledWithin(Std(text), 3, -1, 1))
         return 0;
-    return NumberRules::InRange(*milli, low, high) ? tenths : std::nullopt;
+    return NumberRules::ParseScaledWithin(Std(text), 1, low, high);
 }
 
 std::optional<int> Integer(const QString& text, int low, int high) {
@@ -474,7 +469,7 @@ void TFrameConfSetPoints::edValExit() {
         error = ErrorHysteresis;
         break;
     case kDelayColumn:
-        value = Tenths(typed, 100, 25500);
+        value = Tenths(typed, 1, 255);
         error = ErrorDelay;
         break;
     default:
@@ -540,7 +535,7 @@ void TFrameConfSetPoints::CommitBoxes(TCommitBatch& batch) {
     else
         batch.Invalid(Text(ErrorMaxDifference));
     for (int k = 0; k < 3; ++k) {
-        if (const auto current = Tenths(edCalcCorrNom_[static_cast<std::size_t>(k)]->text(), 200, 5000))
+        if (const auto current = Tenths(edCalcCorrNom_[static_cast<std::size_t>(k)]->text(), 2, 50))
             batch.Write(kNominalCurrent + k, *current);
         else
             batch.Invalid(Text(ErrorNominalCurrent));
@@ -551,11 +546,11 @@ void TFrameConfSetPoints::CommitBoxes(TCommitBatch& batch) {
         else
             batch.Invalid(Text(ErrorDeltaT));
     }
-    if (const auto constant = Tenths(edCalcConstT_->text(), 3000, 20000, true))
+    if (const auto constant = Tenths(edCalcConstT_->text(), 30, 200, true))
         batch.Write(kTimeConstant, *constant);
     else
         batch.Invalid(Text(ErrorTimeConstant));
-    if (const auto m = Tenths(edCalcM_->text(), 500, 1000, true))
+    if (const auto m = Tenths(edCalcM_->text(), 5, 10, true))
         batch.Write(kParameterM, *m);
     else
         batch.Invalid(Text(ErrorParameterM));
