@@ -27,6 +27,23 @@ TDate DateOfDay(std::int64_t days) {
     return {yearOfEra + era * 400 + (month <= 2 ? 1 : 0), month, day};
 }
 
+// The date and the time of day of a count.
+struct TMoment {
+    TDate date;
+    std::int64_t inDay;
+    int Part(std::int64_t unit, std::int64_t modulo) const { return static_cast<int>(inDay / unit % modulo); }
+};
+
+TMoment MomentOf(std::int64_t ms) {
+    std::int64_t days = ms / kMsPerDay;
+    std::int64_t inDay = ms % kMsPerDay;
+    if (inDay < 0) {
+        inDay += kMsPerDay;
+        --days;
+    }
+    return {DateOfDay(days), inDay};
+}
+
 } // namespace
 
 std::int64_t FromWords(std::int32_t low, std::int32_t middle, std::int32_t high) {
@@ -35,20 +52,20 @@ std::int64_t FromWords(std::int32_t low, std::int32_t middle, std::int32_t high)
 }
 
 std::string Format(std::int64_t ms) {
-    std::int64_t days = ms / kMsPerDay;
-    std::int64_t inDay = ms % kMsPerDay;
-    if (inDay < 0) {
-        inDay += kMsPerDay;
-        --days;
-    }
-    const TDate date = DateOfDay(days);
-    const auto part = [inDay](std::int64_t unit, std::int64_t modulo) {
-        return static_cast<int>(inDay / unit % modulo);
-    };
+    const TMoment m = MomentOf(ms);
     char text[40];
-    std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d:%02d:%03d", date.day, date.month,
-                  static_cast<int>((date.year % 100 + 100) % 100), part(3'600'000, 24), part(60'000, 60),
-                  part(1000, 60), part(1, 1000));
+    std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d:%02d:%03d", m.date.day, m.date.month,
+                  static_cast<int>((m.date.year % 100 + 100) % 100), m.Part(3'600'000, 24),
+                  m.Part(60'000, 60), m.Part(1000, 60), m.Part(1, 1000));
+    return text;
+}
+
+std::string FormatIso(std::int64_t ms) {
+    const TMoment m = MomentOf(ms);
+    char text[48];
+    std::snprintf(text, sizeof text, "%04lld-%02d-%02dT%02d:%02d:%02d.%03d",
+                  static_cast<long long>(m.date.year), m.date.month, m.date.day, m.Part(3'600'000, 24),
+                  m.Part(60'000, 60), m.Part(1000, 60), m.Part(1, 1000));
     return text;
 }
 

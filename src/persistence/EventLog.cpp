@@ -1,7 +1,9 @@
 #include "persistence/EventLog.h"
 
 #include "link/EquipComm.h"
+#include "model/DeviceIdentity.h"
 #include "model/DeviceTimestamp.h"
+#include "model/SharedRegisters.h"
 #include "model/ThermalFitted.h"
 
 #include <QEventLoop>
@@ -18,6 +20,8 @@ constexpr int kSelector = 801;
 constexpr int kCount = 1800;
 constexpr int kBlock = 1810;
 constexpr int kRetryMs = 200;
+constexpr int kRtds = 1003;
+constexpr int kWindings = 1020;
 
 std::string Temperature(const char* label, std::int32_t raw) {
     char text[48];
@@ -56,8 +60,17 @@ std::string Line(std::span<const std::int32_t, kRecordWords> words, int windings
 
 TDownload Download(TEquipComm& session, const TProgress& progress, const TPause& pause) {
     TDownload result;
-    // The count is read now, so that the file holds what the device holds at this moment.
-    if (!Twice([&] { return session.ReadRegisters(kCount, 1); }, pause))
+    // The count is read now, so that the file holds what the device holds at this moment; so are
+    // the fitted windings and RTDs, which decide what each line shows (a membrane-test device has none).
+    const bool membrane =
+        session.FetchRegister(SharedRegisters::kSignature) == DeviceIdentity::kMembraneSignature;
+    const auto readCounts = [&] {
+        return session.ReadRegisters(kCount, 1, true) &&
+               (membrane ||
+                (session.ReadRegisters(kWindings, 1, true) && session.ReadRegisters(kRtds, 1, true))) &&
+               session.FlushReads();
+    };
+    if (!Twice(readCounts, pause))
         return result;
     const TRegisterImage& image = session.Image();
     const int total = image.FetchRegister(kCount);

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -18,7 +19,19 @@ const char* const kCtlUsage =
     "  save-conf FILE            read the device's settings and save them to a configuration file\n"
     "  load-conf FILE [--defaults-for-missing]\n"
     "                            load a configuration file into the device (needs --password); a file\n"
-    "                            that lacks keys is refused unless they may take their defaults\n";
+    "                            that lacks keys is refused unless they may take their defaults\n"
+    "  events FILE               thermal: the event log into FILE, one line per event, CR LF, as the\n"
+    "                            event screen writes it (date \"dd/mm/yy hh:nn:ss:zzz\" with \"/\" and "
+    "\":\",\n"
+    "                            temperatures with \".\"); a download cut short keeps the lines read\n"
+    "  erase-events              thermal: erase the event log, then read the count (needs --password)\n"
+    "  maxima                    thermal: one line per maximum: name, value, time stamp (ISO 8601)\n"
+    "  clock                     the device clock as YYYY-MM-DD HH:MM:SS\n"
+    "  clock set now|\"YYYY-MM-DD HH:MM:SS\"\n"
+    "                            set the device clock (needs --password)\n"
+    "  password set ABCD         a new password of four letters A..Z (needs --password, the current one)\n"
+    "A command of one family (events, erase-events, maxima: the thermal monitor) takes that family when\n"
+    "--family is not given, and is refused for another.\n";
 
 namespace {
 
@@ -64,11 +77,66 @@ void ParseTcp(const QString& text, TCtlOptions& options) {
         throw TParseError{QStringLiteral("--tcp needs a host")};
 }
 
+void NoArguments(const QString& name, const QStringList& args) {
+    if (!args.isEmpty())
+        throw TParseError{QStringLiteral("%1 takes no arguments").arg(name)};
+}
+
+QDateTime ParseClock(const QString& text) {
+    const QDateTime time = QDateTime::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // The device keeps two digits of the year.
+    if (!time.isValid() || time.date().year() < 2000 || time.date().year() > 2099)
+        throw TParseError{
+            QStringLiteral("clock set takes now or \"YYYY-MM-DD HH:MM:SS\" (2000..2099): \"%1\"").arg(text)};
+    return time;
+}
+
+QString ParsePassword(const QString& text) {
+    const QString upper = text.toUpper();
+    const bool letters = upper.size() == 4 && std::all_of(upper.begin(), upper.end(), [](QChar c) {
+                             return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+                         });
+    if (!letters)
+        throw TParseError{QStringLiteral("the new password must be four letters A..Z: \"%1\"").arg(text)};
+    return upper;
+}
+
+// The commands of the device's history, clock and password.
+void ParseDeviceCommand(const QString& name, const QStringList& args, TCtlOptions& options) {
+    if (name == "events") {
+        if (args.size() != 1)
+            throw TParseError{QStringLiteral("events takes FILE")};
+        options.command = TCtlCommand::Events;
+        options.file = args[0];
+    } else if (name == "erase-events" || name == "maxima") {
+        NoArguments(name, args);
+        options.command = name == "maxima" ? TCtlCommand::Maxima : TCtlCommand::EraseEvents;
+    } else if (name == "clock") {
+        if (args.isEmpty()) {
+            options.command = TCtlCommand::Clock;
+        } else if (args.size() == 2 && args[0] == "set") {
+            options.command = TCtlCommand::ClockSet;
+            if (args[1] != "now")
+                options.clock = ParseClock(args[1]);
+        } else {
+            throw TParseError{QStringLiteral("clock takes nothing, or set now|\"YYYY-MM-DD HH:MM:SS\"")};
+        }
+    } else if (name == "password") {
+        if (args.size() != 2 || args[0] != "set")
+            throw TParseError{QStringLiteral("password takes set ABCD")};
+        options.command = TCtlCommand::PasswordSet;
+        options.newPassword = ParsePassword(args[1]);
+    } else {
+        throw TParseError{QStringLiteral("unknown command \"%1\"").arg(name)};
+    }
+}
+
 void ParseCommand(const QStringList& words, TCtlOptions& options) {
     if (words.isEmpty())
         throw TParseError{QStringLiteral("no command given")};
     const QString& name = words.front();
     const auto args = words.mid(1);
+    options.commandName = name;
     if (name == "read") {
         if (args.size() < 1 || args.size() > 2)
             throw TParseError{QStringLiteral("read takes FIRST [COUNT]")};
@@ -99,7 +167,7 @@ void ParseCommand(const QStringList& words, TCtlOptions& options) {
         options.command = name == "save-conf" ? TCtlCommand::SaveConf : TCtlCommand::LoadConf;
         options.file = args[0];
     } else {
-        throw TParseError{QStringLiteral("unknown command \"%1\"").arg(name)};
+        ParseDeviceCommand(name, args, options);
     }
 }
 
@@ -140,6 +208,14 @@ TCtlParse Parse(const QStringList& arguments) {
     if (parser.isSet("tcp") == !options.serialPath.isEmpty())
         throw TParseError{QStringLiteral("give exactly one of --serial and --tcp")};
     ParseCommand(parser.positionalArguments(), options);
+    if (const auto family = options.CommandFamily()) {
+        if (parser.isSet("family") && options.family != *family)
+            throw TParseError{QStringLiteral("%1 is a command of family %2, not of family %3")
+                                  .arg(parser.positionalArguments().front())
+                                  .arg(*family)
+                                  .arg(options.family)};
+        options.family = *family;
+    }
     options.defaultsForMissing = parser.isSet(defaultsForMissing);
     if (options.defaultsForMissing && options.command != TCtlCommand::LoadConf)
         throw TParseError{QStringLiteral("--defaults-for-missing goes with load-conf")};

@@ -2,6 +2,7 @@
 
 #include "link/SerialComm.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +10,20 @@
 #include <optional>
 #include <vector>
 
-enum class TCtlCommand { Read, Write, Command, Identify, SaveConf, LoadConf };
+enum class TCtlCommand {
+    Read,
+    Write,
+    Command,
+    Identify,
+    SaveConf,
+    LoadConf,
+    Events,
+    EraseEvents,
+    Maxima,
+    Clock,
+    ClockSet,
+    PasswordSet
+};
 
 // The command line of qel880ctl, checked for ranges.
 struct TCtlOptions {
@@ -23,14 +37,24 @@ struct TCtlOptions {
     std::optional<QString> password;
 
     TCtlCommand command = TCtlCommand::Identify;
+    QString commandName;             // as typed
     int first = 0;                   // read: first register; write: register
     int count = 1;                   // read
     std::vector<int> values;         // write: values; command: the code
     QString file;                    // save-conf, load-conf
     bool defaultsForMissing = false; // load-conf: keys the file lacks take their defaults
+    std::optional<QDateTime> clock;  // clock set: the time to set, nothing for the computer's now
+    QString newPassword;             // password set, in capitals
     bool ChangesDevice() const {
         return command == TCtlCommand::Write || command == TCtlCommand::Command ||
-               command == TCtlCommand::LoadConf;
+               command == TCtlCommand::LoadConf || command == TCtlCommand::EraseEvents ||
+               command == TCtlCommand::ClockSet || command == TCtlCommand::PasswordSet;
+    }
+    // The family a command belongs to, if it belongs to one.
+    std::optional<int> CommandFamily() const {
+        const bool thermal = command == TCtlCommand::Events || command == TCtlCommand::EraseEvents ||
+                             command == TCtlCommand::Maxima;
+        return thermal ? std::optional<int>(0) : std::nullopt;
     }
 };
 

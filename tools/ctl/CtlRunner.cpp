@@ -1,10 +1,12 @@
 #include "CtlRunner.h"
 
+#include "CtlDeviceCommands.h"
 #include "LoadReportText.h"
 
 #include "link/HostResolver.h"
 #include "link/RtuFrame.h"
 #include "model/DeviceIdentity.h"
+#include "model/Family.h"
 #include "model/SharedRegisters.h"
 #include "persistence/ConfFile.h"
 #include "persistence/ConfRefresh.h"
@@ -46,31 +48,70 @@ int TCtlRunner::Run() {
         return Fail(QStringLiteral("refused: this command changes the device and needs --password"));
     if (!Open())
         return 1;
+    if (options_.CommandFamily() && !CheckFamily(*options_.CommandFamily()))
+        return 1;
     if (options_.ChangesDevice() && !CheckPassword())
         return 1;
-    int status = 0;
-    switch (options_.command) {
-    case TCtlCommand::Read:
-        status = Read();
-        break;
-    case TCtlCommand::Write:
-        status = Write();
-        break;
-    case TCtlCommand::Command:
-        status = Command();
-        break;
-    case TCtlCommand::Identify:
-        status = Identify();
-        break;
-    case TCtlCommand::SaveConf:
-        status = SaveConf();
-        break;
-    case TCtlCommand::LoadConf:
-        status = LoadConf();
-        break;
-    }
+    const int status = Dispatch();
     session_.Close();
     return status;
+}
+
+int TCtlRunner::Dispatch() {
+    TCtlDeviceCommands device(session_, options_, out_, err_, [this](const QString& m) { return Fail(m); });
+    switch (options_.command) {
+    case TCtlCommand::Read:
+        return Read();
+    case TCtlCommand::Write:
+        return Write();
+    case TCtlCommand::Command:
+        return Command();
+    case TCtlCommand::Identify:
+        return Identify();
+    case TCtlCommand::SaveConf:
+        return SaveConf();
+    case TCtlCommand::LoadConf:
+        return LoadConf();
+    case TCtlCommand::Events:
+        return device.Events();
+    case TCtlCommand::EraseEvents:
+        return device.EraseEvents();
+    case TCtlCommand::Maxima:
+        return device.Maxima();
+    case TCtlCommand::Clock:
+        return device.Clock();
+    case TCtlCommand::ClockSet:
+        return device.ClockSet();
+    case TCtlCommand::PasswordSet:
+        return PasswordSet();
+    }
+    return 2;
+}
+
+bool TCtlRunner::CheckFamily(int family) {
+    // Asked before anything is sent: a command of another family's device would go to registers
+    // that mean something else there.
+    if (!ReadRange(SharedRegisters::kSignature, 1))
+        return false;
+    const int signature = received_[SharedRegisters::kSignature];
+    const auto found = DeviceIdentity::FamilyOfSignature(signature);
+    if (found == family)
+        return true;
+    const QString device = found ? QString::fromLatin1(Family::ModelName(*found))
+                                 : QStringLiteral("a device of unknown signature %1").arg(signature);
+    Fail(QStringLiteral("refused: the device is %1; %2 is a command of the %3, nothing sent")
+             .arg(device, options_.commandName, QString::fromLatin1(Family::ModelName(family))));
+    return false;
+}
+
+int TCtlRunner::PasswordSet() {
+    std::vector<int> codes;
+    for (QChar c : options_.newPassword)
+        codes.push_back(c.unicode());
+    if (!WriteRun(SharedRegisters::kPassword, codes))
+        return 1;
+    out_ << "password set" << Qt::endl;
+    return 0;
 }
 
 bool TCtlRunner::Open() {

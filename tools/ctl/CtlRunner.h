@@ -17,7 +17,11 @@ public:
     int Run();
 
 private:
+    int Dispatch();
     bool Open();
+    // The device's signature belongs to the family of the command.
+    bool CheckFamily(int family);
+    int PasswordSet();
     bool WaitForTcp();
     bool CheckPassword();
     bool ReadRange(int first, int count);

@@ -1,0 +1,170 @@
+#include "CtlHarness.h"
+#include "SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+// The simulator on both links; each case talks to it over TCP or over its pty.
+struct TLinks {
+    explicit TLinks(const QStringList& arguments) : sim(arguments) {}
+    QStringList Tcp() const { return {"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim.Port())}; }
+    QStringList Serial() const { return {"--serial", sim.RtuPath()}; }
+    TSimProcess sim;
+};
+
+QStringList Lines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {"(no file)"};
+    QStringList lines = QString::fromLatin1(file.readAll()).split("\r\n");
+    EXPECT_EQ(lines.takeLast(), "") << "every line ends in CR LF";
+    return lines;
+}
+
+QDateTime Stamp(const QString& line) {
+    return QDateTime::fromString("20" + line.left(21).mid(6, 2) + line.left(6) + line.mid(8, 13),
+                                 "yyyydd/MM/ HH:mm:ss:zzz");
+}
+
+TEST(CtlEvents, TheLogGoesToTheFileAsTheScreenWritesIt) {
+    TLinks links({"--model", "T", "--events", "25", "--set", "1020=1", "--set", "1003=2"});
+    QTemporaryDir dir;
+    for (const QStringList& link : {links.Tcp(), links.Serial()}) {
+        SCOPED_TRACE(link.front().toStdString());
+        const QString path = dir.filePath(link.front().mid(2) + ".txt");
+        const TRun run = RunCtl(link + QStringList{"events", path});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "25 events written to " + path + "\n");
+        EXPECT_EQ(run.err, ""); // no progress when standard error is not a terminal
+        const QStringList lines = Lines(path);
+        ASSERT_EQ(lines.size(), 25);
+        const QRegularExpression format(
+            R"(^\d\d/\d\d/\d\d \d\d:\d\d:\d\d:\d{3}  Enr1: -?\d+\.\d RTD1: -?\d+\.\d RTD2: -?\d+\.\d Rele:( [01]){10}$)");
+        // The newest first, fifteen minutes apart: blocks selected at 24, 14 and 4, read in order.
+        for (int i = 0; i < lines.size(); ++i) {
+            EXPECT_TRUE(format.match(lines[i]).hasMatch()) << lines[i].toStdString();
+            if (i > 0) {
+                EXPECT_EQ(Stamp(lines[i]).secsTo(Stamp(lines[i - 1])), 15 * 60) << i;
+            }
+        }
+    }
+}
+
+TEST(CtlEvents, ErasedAndEmptyLogs) {
+    TLinks links({"--model", "T", "--events", "25"});
+    QTemporaryDir dir;
+    TRun run = RunCtl(links.Tcp() << "erase-events");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("needs --password"));
+    run = RunCtl(links.Tcp() << "erase-events"
+                             << "--password"
+                             << "JUXT");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "events 0\n");
+    run = RunCtl(links.Serial() << "events" << dir.filePath("empty.txt"));
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QFile(dir.filePath("empty.txt")).size(), 0);
+}
+
+TEST(CtlEvents, ALinkLostMidwayKeepsThePartialFile) {
+    // The connection closes on the second block's selector.
+    TLinks links({"--model", "T", "--events", "25", "--close-on", "801=14"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath("partial.txt");
+    const TRun run = RunCtl(links.Tcp() << "events" << path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qel880ctl: the download stopped after 10 of 25 events; " + path + " keeps them\n");
+    EXPECT_EQ(Lines(path).size(), 10);
+}
+
+TEST(CtlEvents, ACommandOfAnotherFamilySendsNothing) {
+    TLinks links({"--model", "IRR"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath("events.txt");
+    TRun run = RunCtl(links.Tcp() << "events" << path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qel880ctl: refused: the device is QEL880-IRR; events is a command of the QEL880-T, "
+                       "nothing sent\n");
+    EXPECT_FALSE(QFile::exists(path));
+    run = RunCtl(links.Tcp() << "--family"
+                             << "3"
+                             << "maxima");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.startsWith("qel880ctl: maxima is a command of family 0, not of family 3\n"));
+}
+
+TEST(CtlMaxima, OneLinePerMaximumWithItsMoment) {
+    TLinks links({"--model", "T", "--set", "701=250", "--set", "1710=26747", "--set", "1711=53221", "--set",
+                  "1712=395"});
+    const TRun run = RunCtl(links.Serial() << "maxima");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines[0], QString::fromUtf8("Wind 1 250 ºC 2023-11-14T22:13:20.123"));
+    const QRegularExpression format(
+        QString::fromUtf8(R"(^(Wind [1-3]|RTD [1-6]) \d+ ºC \d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}$)"));
+    for (const QString& line : lines)
+        EXPECT_TRUE(format.match(line).hasMatch()) << line.toStdString();
+    EXPECT_TRUE(lines[8].startsWith("RTD 6 "));
+}
+
+TEST(CtlClock, SetAndReadBackOnEitherLink) {
+    TLinks links({"--model", "R"}); // the regulator keeps its clock at 601
+    for (const QStringList& link : {links.Tcp(), links.Serial()}) {
+        SCOPED_TRACE(link.front().toStdString());
+        TRun run = RunCtl(
+            link + QStringList{"--family", "2", "clock", "set", "2025-02-28 23:59:50", "--password", "JUXT"});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "clock set 2025-02-28 23:59:50\n");
+        run = RunCtl(link + QStringList{"--family", "2", "clock"});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        // The device clock runs on meanwhile.
+        const QDateTime read = QDateTime::fromString(run.out.trimmed(), "yyyy-MM-dd HH:mm:ss");
+        const QDateTime set(QDate(2025, 2, 28), QTime(23, 59, 50));
+        EXPECT_GE(set.secsTo(read), 0) << run.out.toStdString();
+        EXPECT_LE(set.secsTo(read), 5) << run.out.toStdString();
+    }
+    const TRun bad = RunCtl(links.Tcp() << "clock"
+                                        << "set"
+                                        << "2025-02-30 10:00:00"
+                                        << "--password"
+                                        << "JUXT");
+    EXPECT_EQ(bad.status, 2);
+}
+
+TEST(CtlPassword, FourLettersOnlyAndTheCurrentOneFirst) {
+    TLinks links({"--model", "T"});
+    TRun run = RunCtl(links.Tcp() << "password"
+                                  << "set"
+                                  << "ABC"
+                                  << "--password"
+                                  << "JUXT");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.err.startsWith("qel880ctl: the new password must be four letters A..Z: \"ABC\"\n"));
+    run = RunCtl(links.Tcp() << "password"
+                             << "set"
+                             << "wxyz"
+                             << "--password"
+                             << "ABCD");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qel880ctl: refused: wrong password\n");
+    run = RunCtl(links.Serial() << "password"
+                                << "set"
+                                << "wxyz"
+                                << "--password"
+                                << "JUXT");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "password set\n");
+    run = RunCtl(links.Tcp() << "read"
+                             << "1600"
+                             << "4");
+    EXPECT_EQ(run.out, "1600 87\n1601 88\n1602 89\n1603 90\n");
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include "CtlDeviceCommands.h"
+
+#include "link/DeviceClock.h"
+#include "link/EquipComm.h"
+#include "model/DeviceTimestamp.h"
+#include "persistence/EventLog.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kEraseEvents = 100;
+constexpr int kEventCount = 1800;
+constexpr int kMaxWindings = 701;
+constexpr int kMaxRtds = 704;
+constexpr int kMaxTimestamps = 1710;
+constexpr int kEraseSettleMs = 1000;
+
+} // namespace
+
+TCtlDeviceCommands::TCtlDeviceCommands(TEquipComm& session, const TCtlOptions& options, QTextStream& out,
+                                       QTextStream& err, TFail fail)
+    : session_(session), options_(options), out_(out), err_(err), fail_(std::move(fail)) {}
+
+int TCtlDeviceCommands::Events() {
+    // Progress is for a person watching, not for a log.
+    const bool terminal = isatty(fileno(stderr)) != 0;
+    const auto progress = [&](int done, int total) {
+        if (terminal) {
+            err_ << "\rDownloading... (" << done << " / " << total << ")";
+            err_.flush();
+        }
+    };
+    const EventLog::TDownload download =
+        EventLog::Download(session_, progress, EventLog::PauseHandlingEvents);
+    if (terminal)
+        err_ << Qt::endl;
+    const auto lines = static_cast<int>(download.lines.size());
+    if (!EventLog::Save(options_.file.toStdString(), download.lines))
+        return fail_(QStringLiteral("cannot write %1").arg(options_.file));
+    if (!download.ok && download.total == 0 && lines == 0)
+        return fail_(QStringLiteral("no reply from the device reading the event count; %1 is empty")
+                         .arg(options_.file));
+    if (!download.ok)
+        return fail_(QStringLiteral("the download stopped after %1 of %2 events; %3 keeps them")
+                         .arg(lines)
+                         .arg(download.total)
+                         .arg(options_.file));
+    out_ << lines << " events written to " << options_.file << Qt::endl;
+    return 0;
+}
+
+int TCtlDeviceCommands::EraseEvents() {
+    if (!session_.SendCommand(kEraseEvents))
+        return fail_(QStringLiteral("the device did not confirm the erasure of the events"));
+    // The device takes a moment before it counts again, as the event screen waits.
+    EventLog::PauseHandlingEvents(kEraseSettleMs);
+    if (!session_.ReadRegisters(kEventCount, 1))
+        return fail_(QStringLiteral("events erased, but no reply reading the event count"));
+    out_ << "events " << session_.FetchRegister(kEventCount) << Qt::endl;
+    return 0;
+}
+
+int TCtlDeviceCommands::Maxima() {
+    const bool read = session_.ReadRegisters(kMaxWindings, 3, true) &&
+                      session_.ReadRegisters(kMaxRtds, 6, true) &&
+                      session_.ReadRegisters(kMaxTimestamps, 27, true) && session_.FlushReads();
+    if (!read)
+        return fail_(QStringLiteral("no reply from the device reading the maxima"));
+    auto v = [this](int reg) { return session_.FetchRegister(reg); };
+    for (int row = 0; row < 9; ++row) {
+        const QString name =
+            row < 3 ? QStringLiteral("Wind %1").arg(row + 1) : QStringLiteral("RTD %1").arg(row - 2);
+        const int stamp = kMaxTimestamps + 3 * row;
+        const std::int64_t ms = DeviceTimestamp::FromWords(v(stamp), v(stamp + 1), v(stamp + 2));
+        out_ << name << ' ' << v(kMaxWindings + row) << QString::fromUtf8(" ºC ")
+             << QString::fromStdString(DeviceTimestamp::FormatIso(ms)) << '\n';
+    }
+    out_.flush();
+    return 0;
+}
+
+int TCtlDeviceCommands::Clock() {
+    const int first = ClockRegister(session_.Family());
+    if (!session_.ReadRegisters(first, 6))
+        return fail_(QStringLiteral("no reply from the device reading its clock"));
+    auto v = [&](int field) { return static_cast<int>(session_.FetchRegister(first + field)); };
+    out_ << QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", 2000 + v(5), v(4), v(3), v(0), v(1), v(2))
+         << Qt::endl;
+    return 0;
+}
+
+int TCtlDeviceCommands::ClockSet() {
+    const QDateTime time = options_.clock.value_or(QDateTime::currentDateTime());
+    if (!WriteDeviceClock(session_, time))
+        return fail_(QStringLiteral("the device did not confirm the clock %1")
+                         .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    out_ << "clock set " << time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CtlOptions.h"
+
+#include <QTextStream>
+
+#include <functional>
+
+class TEquipComm;
+
+// The qel880ctl commands of the device's history and clock, on an open and checked session. Each
+// returns the exit status; a failure is reported through `fail`.
+class TCtlDeviceCommands {
+public:
+    using TFail = std::function<int(const QString&)>;
+
+    TCtlDeviceCommands(TEquipComm& session, const TCtlOptions& options, QTextStream& out, QTextStream& err,
+                       TFail fail);
+
+    int Events();
+    int EraseEvents();
+    int Maxima();
+    int Clock();
+    int ClockSet();
+
+private:
+    TEquipComm& session_;
+    const TCtlOptions& options_;
+    QTextStream& out_;
+    QTextStream& err_;
+    TFail fail_;
+};
