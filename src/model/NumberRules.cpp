@@ -72,17 +72,6 @@ std::optional<int> ParseScaled(std::string_view text, int decimals) {
     return static_cast<int>(negative ? -value : value);
 }
 
-std::optional<int> ParseScaledWithin(std::string_view text, int decimals, int low, int high) {
-    const auto value = ParseScaled(text, decimals);
-    // Far outside needs no closer look (and the closer look could not hold it).
-    if (!value || *value < low - 1 || *value > high + 1)
-        return std::nullopt;
-    const auto fine = ParseScaled(text, decimals + 3);
-    if (!fine || *fine < low * 1000LL || *fine > high * 1000LL)
-        return std::nullopt;
-    return value;
-}
-
 std::optional<int> ParseInteger(std::string_view text) {
     text = Trim(text);
     bool negative = false;

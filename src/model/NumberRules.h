@@ -15,11 +15,6 @@ namespace NumberRules {
 // for a value beyond 32 bits.
 std::optional<int> ParseScaled(std::string_view text, int decimals);
 
-// ParseScaled, accepted only when the typed value itself lies within low..high (at that scale), to a
-// thousandth of the scale's unit: "25.54" in tenths is refused against 255 although it rounds to it.
-// Decimals 0..6.
-std::optional<int> ParseScaledWithin(std::string_view text, int decimals, int low, int high);
-
 // A plain decimal integer (an optional sign, digits, blanks around it).
 std::optional<int> ParseInteger(std::string_view text);
 

@@ -47,30 +47,6 @@ TEST(NumberRules, ScaledDecimalText) {
         EXPECT_EQ(NumberRules::ParseScaled(c.text, c.decimals), c.value) << c.text << " /" << c.decimals;
 }
 
-TEST(NumberRules, ScaledWithinTheTypedRange) {
-    struct Case {
-        const char* text;
-        int decimals, low, high;
-        std::optional<int> value;
-    };
-    const Case cases[] = {
-        {"25.5", 1, 1, 255, 255},
-        {"25.54", 1, 1, 255, std::nullopt},
-        {"25,50004", 1, 1, 255, 255},
-        {"0.1", 1, 1, 255, 1},
-        {"0.05", 1, 1, 255, std::nullopt},
-        {"0.099", 1, 1, 255, std::nullopt},
-        {"0.45", 1, 1, 255, 4},
-        {"20.04", 1, 30, 200, std::nullopt},
-        {"2.96", 2, 296, 2004, 296},
-        {"1e3", 1, 1, 255, std::nullopt},
-        {"99999999", 1, 1, 255, std::nullopt},
-        {"-0.001", 3, -1, 1, -1},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(NumberRules::ParseScaledWithin(c.text, c.decimals, c.low, c.high), c.value) << c.text;
-}
-
 TEST(NumberRules, IntegersRangesAndTextBack) {
     EXPECT_EQ(NumberRules::ParseInteger(" -42 "), -42);
     EXPECT_EQ(NumberRules::ParseInteger("2147483647"), INT_MAX);

@@ -1,6 +1,7 @@
 #include "ui/families/FrameConfParalelismo.h"
 
 #include "link/EquipComm.h"
+#include "model/FieldRule.h"
 #include "model/NumberRules.h"
 #include "model/SharedRegisters.h"
 #include "persistence/EventLog.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -36,17 +39,20 @@ struct TField {
     const char* label;
     TId caption;
     int base;
-    int decimals;
-    int low; // at the register's scale
-    int high;
+    TFieldRule rule;
     TId error;
 };
-constexpr std::array<TField, 5> kFieldTable{{
-    {"edTamanhoBus", "lblTamanhoBus", BusSize, 21, 0, 1, 16, ErrorBusSize},
-    {"edNumPosicoes", "lblNumPosicoes", Positions, 41, 0, 2, 50, ErrorPositions},
-    {"edResistPosicao", "lblResistPosicao", Resistance, 61, 1, 30, 200, ErrorResistance},
-    {"edTempoErroParal", "lblTempoErroParal", ParallelismErrorTime, 81, 0, 10, 100, ErrorParallelismTime},
-    {"edTempoErroConf", "lblTempoErroConf", ConfigurationErrorTime, 101, 0, 10, 100, ErrorConfigurationTime},
+const std::array<TField, 5> kFieldTable{{
+    {"edTamanhoBus", "lblTamanhoBus", BusSize, 21, {0, 1, 16}, ErrorBusSize},
+    {"edNumPosicoes", "lblNumPosicoes", Positions, 41, {0, 2, 50}, ErrorPositions},
+    {"edResistPosicao", "lblResistPosicao", Resistance, 61, {1, 30000, 200000}, ErrorResistance},
+    {"edTempoErroParal", "lblTempoErroParal", ParallelismErrorTime, 81, {0, 10, 100}, ErrorParallelismTime},
+    {"edTempoErroConf",
+     "lblTempoErroConf",
+     ConfigurationErrorTime,
+     101,
+     {0, 10, 100},
+     ErrorConfigurationTime},
 }};
 
 QLabel* Label(const char* name, QWidget* parent) {
@@ -60,7 +66,8 @@ QLabel* Label(const char* name, QWidget* parent) {
 TFrameConfParalelismo::TFrameConfParalelismo(const TScreenContext& context, QWidget* parent)
     : TScreen(context, parent), background_(Widgets::Background(this)),
       commitFilter_(new TCommitFilter(
-          background_, [this] { CommitControls(); }, this)) {
+          background_, [this] { CommitControls(); }, this)),
+      pausedCommit_([this] { CommitOnce(); }, [this] { AfterCommit(); }, kSettleMs) {
     setObjectName("FrameConfParalelismo");
     auto* layout = new QHBoxLayout(background_);
     auto* edits = new QGridLayout;
@@ -151,9 +158,7 @@ void TFrameConfParalelismo::Fill() {
     edEndereco_->setText(filledAddress_);
     for (std::size_t i = 0; i < kFieldTable.size(); ++i) {
         const TField& f = kFieldTable[i];
-        boxes_[i]->setText(
-            address ? QString::fromStdString(NumberRules::FormatScaled(v(f.base + *address), f.decimals))
-                    : QString());
+        boxes_[i]->setText(address ? QString::fromStdString(f.rule.Format(v(f.base + *address))) : QString());
     }
     // A value a group has no item for selects none (and is not written back).
     const auto show = [](TRadioGroup* group, int value) {
@@ -167,10 +172,7 @@ void TFrameConfParalelismo::Fill() {
 void TFrameConfParalelismo::CommitUnit(TCommitBatch& batch, int address) {
     for (std::size_t i = 0; i < kFieldTable.size(); ++i) {
         const TField& f = kFieldTable[i];
-        const auto value =
-            NumberRules::ParseScaledWithin(boxes_[i]->text().toStdString(), f.decimals, f.low, f.high);
-        // An integer setting takes no decimals.
-        if (value && (f.decimals > 0 || NumberRules::ParseInteger(boxes_[i]->text().toStdString())))
+        if (const auto value = f.rule.Parse(boxes_[i]->text().toStdString()))
             batch.Write(f.base + address, *value);
         else
             batch.Invalid(FrameConfParalelismoTexts::Text(f.error, Language()));
@@ -189,8 +191,11 @@ std::optional<int> TFrameConfParalelismo::TypedAddress(TCommitBatch& batch) {
 }
 
 void TFrameConfParalelismo::Commit() {
-    const QString errorSending = FrameConfParalelismoTexts::Text(ErrorSending, Language());
-    TCommitBatch batch(Session(), Prompts(), this, errorSending);
+    pausedCommit_.Run();
+}
+
+void TFrameConfParalelismo::CommitOnce() {
+    TCommitBatch batch(Session(), Prompts(), this, FrameConfParalelismoTexts::Text(ErrorSending, Language()));
     // Everything but the address goes to the entries of the address held before the commit.
     const auto address = BusAddress();
     if (address)
@@ -202,16 +207,20 @@ void TFrameConfParalelismo::Commit() {
         if (address && index)
             batch.Write(kRelayFunctions + 20 * static_cast<int>(k) + *address, *index);
     }
-    const auto moved = TypedAddress(batch);
-    if (moved)
-        batch.Write(kBusAddress, *moved);
+    if (const auto typed = TypedAddress(batch); typed && typed != address) {
+        batch.Write(kBusAddress, *typed);
+        moved_ = true;
+    }
     batch.Finish();
-    EventLog::PauseHandlingEvents(kSettleMs);
+}
+
+void TFrameConfParalelismo::AfterCommit() {
+    const bool moved = std::exchange(moved_, false);
     if (!Session().ReadRegisters(kBusAddress, 1)) {
-        Prompts().Error(this, errorSending);
+        Prompts().Error(this, FrameConfParalelismoTexts::Text(ErrorSending, Language()));
         return; // the controls stay as they are
     }
-    if (moved && *moved != address) {
+    if (moved) {
         TReadBatch reads(Session());
         QueueReads(reads);
         reads.Flush();

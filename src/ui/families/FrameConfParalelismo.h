@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/Screen.h"
+#include "ui/families/PausedCommit.h"
 
 #include <array>
 
@@ -30,6 +31,9 @@ private:
     static constexpr int kFields = 5;
     // The unit's bus address, if it is one the tables have.
     std::optional<int> BusAddress() const;
+    void CommitOnce();
+    // Reads the unit's address back, and its entries when it moved, then refills.
+    void AfterCommit();
     void CommitUnit(TCommitBatch& batch, int address);
     // The typed address when the user changed the box and it is valid.
     std::optional<int> TypedAddress(TCommitBatch& batch);
@@ -44,4 +48,7 @@ private:
     std::array<QLineEdit*, kFields> boxes_{};
     std::array<TRadioGroup*, 3> rgConfRele_{}; // relays 7, 8, 9
     TRadioGroup* rgLeituraPosicao_ = nullptr;
+    // A commit that moved the unit, until its refill.
+    bool moved_ = false;
+    TPausedCommit pausedCommit_;
 };

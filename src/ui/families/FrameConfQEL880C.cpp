@@ -1,8 +1,7 @@
 #include "ui/families/FrameConfQEL880C.h"
 
 #include "link/EquipComm.h"
-#include "model/NumberRules.h"
-#include "persistence/EventLog.h"
+#include "model/FieldRule.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
@@ -31,23 +30,22 @@ struct TField {
     const char* label;
     TId caption;
     int reg;
-    int decimals;
-    int low; // at the register's scale
-    int high;
+    TFieldRule rule;
     TId error;
 };
 // The resistance is taken from 2.96 to 20.04: what rounds to 3.0 .. 20.0.
-constexpr std::array<TField, 4> kFieldTable{{
-    {"edResPorPos", "lblResPorPos", ResistancePerPosition, 701, 2, 296, 2004, ErrorResistance},
-    {"edNumPos", "lblNumPos", Positions, 702, 0, 2, 50, ErrorPositions},
-    {"edPosMin", "lblPosMin", MinPosition, 705, 0, 1, 50, ErrorMinPosition},
-    {"edPosMax", "lblPosMax", MaxPosition, 706, 0, 1, 50, ErrorMaxPosition},
+const std::array<TField, 4> kFieldTable{{
+    {"edResPorPos", "lblResPorPos", ResistancePerPosition, 701, {1, 29600, 200400}, ErrorResistance},
+    {"edNumPos", "lblNumPos", Positions, 702, {0, 2, 50}, ErrorPositions},
+    {"edPosMin", "lblPosMin", MinPosition, 705, {0, 1, 50}, ErrorMinPosition},
+    {"edPosMax", "lblPosMax", MaxPosition, 706, {0, 1, 50}, ErrorMaxPosition},
 }};
 
 } // namespace
 
 TFrameConfQEL880C::TFrameConfQEL880C(const TScreenContext& context, QWidget* parent)
-    : TScreen(context, parent), background_(Widgets::Background(this)) {
+    : TScreen(context, parent), background_(Widgets::Background(this)),
+      pausedCommit_([this] { CommitOnce(); }, [this] { FillControls(); }, kSettleMs) {
     setObjectName("FrameConfQEL880C");
     auto* layout = new QVBoxLayout(background_);
     rgModoLeitura_ = new TRadioGroup("rgModoLeitura", 2, background_);
@@ -102,29 +100,27 @@ void TFrameConfQEL880C::Fill() {
         return;
     auto v = [this](int reg) { return Session().FetchRegister(reg); };
     // Every box is overwritten, also the one being typed in.
-    boxes_[0]->setText(QString::fromStdString(NumberRules::FormatScaled(v(kFirst), 1)));
-    for (std::size_t i = 1; i < kFieldTable.size(); ++i)
-        boxes_[i]->setText(QString::number(v(kFieldTable[i].reg)));
+    for (std::size_t i = 0; i < kFieldTable.size(); ++i)
+        boxes_[i]->setText(QString::fromStdString(kFieldTable[i].rule.Format(v(kFieldTable[i].reg))));
     edPosNeutra_->setText(QString::number(v(kNeutral)));
     const int mode = v(kMode);
     rgModoLeitura_->SetValue(mode < rgModoLeitura_->Count() ? mode : -1);
 }
 
 void TFrameConfQEL880C::Commit() {
+    pausedCommit_.Run();
+}
+
+void TFrameConfQEL880C::CommitOnce() {
     TCommitBatch batch(Session(), Prompts(), this, FrameConfQEL880CTexts::Text(ErrorSending, Language()));
     for (std::size_t i = 0; i < kFieldTable.size(); ++i) {
         const TField& f = kFieldTable[i];
-        const std::string text = boxes_[i]->text().toStdString();
-        const bool integer = f.decimals > 0 || NumberRules::ParseInteger(text);
-        const auto value = NumberRules::ParseScaledWithin(text, f.decimals, f.low, f.high);
-        if (value && integer)
-            batch.Write(f.reg, f.decimals > 0 ? *NumberRules::ParseScaled(text, 1) : *value);
+        if (const auto value = f.rule.Parse(boxes_[i]->text().toStdString()))
+            batch.Write(f.reg, *value);
         else
             batch.Invalid(FrameConfQEL880CTexts::Text(f.error, Language()));
     }
     if (const auto mode = rgModoLeitura_->ChosenIndex())
         batch.Write(kMode, *mode);
     batch.Finish();
-    EventLog::PauseHandlingEvents(kSettleMs);
-    FillControls();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/Screen.h"
+#include "ui/families/PausedCommit.h"
 
 #include <array>
 
@@ -23,6 +24,7 @@ protected:
 
 private:
     static constexpr int kBoxes = 4;
+    void CommitOnce();
 
     QWidget* background_;
     TRadioGroup* rgModoLeitura_ = nullptr;
@@ -31,4 +33,5 @@ private:
     std::array<QLineEdit*, kBoxes> boxes_{};
     QLabel* lblPosNeutra_ = nullptr;
     QLineEdit* edPosNeutra_ = nullptr;
+    TPausedCommit pausedCommit_;
 };

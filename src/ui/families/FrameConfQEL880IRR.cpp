@@ -16,7 +16,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,7 +33,7 @@ constexpr int kBranchBits = 0x1F;
 // A run of boxes is written with the register after its last box, which no box shows.
 constexpr int kRunLength = 6;
 // The device takes a moment to apply what it was sent before the screen shows it again.
-constexpr unsigned long kSettleMs = 300;
+constexpr int kSettleMs = 300; // the device settles before the boxes show it again
 
 // One edit box, or a run of five, checked and written the same way.
 struct TField {
@@ -119,7 +118,8 @@ QLineEdit* Edit(const QString& name, int width, QWidget* parent) {
 TFrameConfQEL880IRR::TFrameConfQEL880IRR(const TScreenContext& context, QWidget* parent)
     : TScreen(context, parent), background_(Widgets::Background(this)),
       commitFilter_(new TCommitFilter(
-          background_, [this] { CommitControls(); }, this)) {
+          background_, [this] { CommitControls(); }, this)),
+      pausedCommit_([this] { CommitOnce(); }, [this] { FillControls(); }, kSettleMs) {
     setObjectName("FrameConfQEL880IRR");
     static_assert(kFields.size() == FieldCount && kGroups.size() == GroupCount &&
                   kCheckRegisters.size() == CheckCount);
@@ -429,11 +429,13 @@ void TFrameConfQEL880IRR::CommitChoices(TCommitBatch& batch) {
 }
 
 void TFrameConfQEL880IRR::Commit() {
+    pausedCommit_.Run();
+}
+
+void TFrameConfQEL880IRR::CommitOnce() {
     TCommitBatch batch(Session(), Prompts(), this, FrameConfQEL880IRRTexts::Text(ErrorSending, Language()));
     CommitStart(batch);
     CommitFields(batch);
     CommitChoices(batch);
     batch.Finish();
-    QThread::msleep(kSettleMs);
-    FillControls();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/Screen.h"
+#include "ui/families/PausedCommit.h"
 
 #include <array>
 #include <vector>
@@ -31,6 +32,7 @@ protected:
     void Commit() override;
 
 private:
+    void CommitOnce();
     // The edit boxes checked against the field table, in the order a commit checks them.
     enum TFieldId {
         DurationField,
@@ -97,4 +99,5 @@ private:
     std::array<TRadioGroup*, GroupCount> groups_{};
     std::array<QCheckBox*, CheckCount> checks_{};
     std::vector<TCaption> captions_;
+    TPausedCommit pausedCommit_;
 };

@@ -1,6 +1,7 @@
 #include "ui/thermal/FrameConfSetPoints.h"
 
 #include "link/EquipComm.h"
+#include "model/FieldRule.h"
 #include "model/NumberRules.h"
 #include "model/ThermalFitted.h"
 #include "ui/common/CommitBatch.h"
@@ -58,9 +59,9 @@ std::string Std(const QString& text) {
 
 // Tenths of a decimal typed within low..high tenths, or typed as zero (to the thousandth) when allowed.
 std::optional<int> Tenths(const QString& text, int low, int high, bool zeroToo = false) {
-    if (zeroToo && NumberRules::ParseScaledWithin(Std(text), 3, -1, 1))
+    if (zeroToo && TFieldRule{1, -10, 10}.Parse(Std(text)))
         return 0;
-    return NumberRules::ParseScaledWithin(Std(text), 1, low, high);
+    return TFieldRule{1, low * 1000, high * 1000}.Parse(Std(text));
 }
 
 std::optional<int> Integer(const QString& text, int low, int high) {
