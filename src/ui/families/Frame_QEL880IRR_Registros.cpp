@@ -89,6 +89,8 @@ TFrame_QEL880IRR_Registros::TFrame_QEL880IRR_Registros(const TScreenContext& con
     auto* column = new QVBoxLayout;
     lblNumRegistrosCartao_ = new QLabel(background_);
     lblNumRegistrosCartao_->setObjectName("lblNumRegistrosCartao");
+    // The window does not widen for this screen: a longer caption takes a second line.
+    lblNumRegistrosCartao_->setWordWrap(true);
     pnNumRegistrosCartao_ = Widgets::Panel("pnNumRegistrosCartao", background_);
     bbArquivo_ = Widgets::Button("bbArquivo", background_);
     bbApagarEventos_ = Widgets::Button("bbApagarEventos", background_);
