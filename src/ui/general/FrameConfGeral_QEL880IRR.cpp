@@ -10,6 +10,7 @@
 #include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
+#include "ui/families/Form_QEL880IRR_Manual.h"
 #include "ui/general/FrameConfGeral_QEL880IRRTexts.h"
 #include "ui/general/RelayIndicator.h"
 
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -80,8 +82,17 @@ void TFrameConfGeral_QEL880IRR::BuildReadings() {
 
     auto* commands = new QHBoxLayout;
     bbManual_ = Widgets::Button("bbManual", Background());
-    // The manual cycle dialog is not part of the program yet.
-    bbManual_->setEnabled(false);
+    connect(bbManual_, &QPushButton::clicked, this, [this] {
+        // Not inside a tick's wait: the dialog's own reads would find the link busy.
+        if (!Session().IsConnected() || Ticking())
+            return;
+        // The dialog polls on its own meanwhile.
+        Timer()->stop();
+        TForm_QEL880IRR_Manual dialog(Session(), Language(), Prompts(), this);
+        ExecAt(dialog, 50, 50);
+        if (isVisible())
+            Timer()->start();
+    });
     bbResetHydrometer_ = Widgets::Button("bbResetHydrometer", Background());
     bbResetPluviometer_ = Widgets::Button("bbResetPluviometer", Background());
     bbUnblockSystem_ = Widgets::Button("bbUnblockSystem", Background());

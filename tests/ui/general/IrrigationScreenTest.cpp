@@ -52,7 +52,7 @@ TEST(IrrigationScreen, ConnectsOverTcpAndUsbAndShowsTheReadings) {
         EXPECT_TRUE(usb->isEnabled());
         EXPECT_FALSE(Find<QWidget>(w.General(), "bbConectarIP")->isEnabled());
         EXPECT_TRUE(Find<QWidget>(w.General(), "edRele2")->isVisibleTo(w.General()));
-        EXPECT_FALSE(Find<QWidget>(w.General(), "bbManual")->isEnabled()); // the dialog is still to come
+        EXPECT_TRUE(Find<QWidget>(w.General(), "bbManual")->isEnabled());
 
         Click(w.General(), "bbConectarUsb"); // the USB button disconnects, whatever the link
         EXPECT_FALSE(w.Window().Session().IsConnected());
