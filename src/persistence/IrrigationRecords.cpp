@@ -54,6 +54,16 @@ std::string Line(const TFields& fields) {
     return fields[0] + ", " + fields[1] + ", " + fields[2] + ", ----- , " + fields[4];
 }
 
+TFields Header(int language) {
+    // Windows-1252: "\xF4" is ô, "\xE3" ã, "\xF3" ó.
+    static const std::array<TFields, 3> kHeaders{{
+        {"Hora", "Pluvi\xF4metro", "Hidr\xF4metro", "Temperatura", "Press\xE3o"},
+        {"Hour", "Pluviometer", "Hydrometer", "Temperature", "Pressure"},
+        {"Hora", "Pluvi\xF3metro", "Hidr\xF3metro", "Temperatura", "Presi\xF3n"},
+    }};
+    return kHeaders[static_cast<std::size_t>(language >= 0 && language < 3 ? language : 0)];
+}
+
 std::vector<std::string> FileLines(const TFields& header, const std::vector<TFields>& records) {
     std::vector<std::string> lines{Join(header)};
     for (const TFields& record : records)

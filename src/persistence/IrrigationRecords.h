@@ -28,6 +28,9 @@ TFields Decode(std::span<const std::uint8_t, kRecordBytes> bytes);
 std::string Join(const TFields& fields);
 // A record's line: joined, with a blank temperature written as "----- , ".
 std::string Line(const TFields& fields);
+// The names of the fields in a language (0 Portuguese, 1 English, 2 Spanish; others: Portuguese),
+// as the table and the file's header line show them; Windows-1252 bytes.
+TFields Header(int language);
 // The header line, then one line per record.
 std::vector<std::string> FileLines(const TFields& header, const std::vector<TFields>& records);
 

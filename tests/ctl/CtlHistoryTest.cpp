@@ -83,6 +83,18 @@ TEST(CtlEvents, ALinkLostMidwayKeepsThePartialFile) {
     EXPECT_EQ(Lines(path).size(), 10);
 }
 
+TEST(CtlRecords, AThermalMonitorHasNoRecordCard) {
+    TLinks links({"--model", "T"});
+    QTemporaryDir dir;
+    const TRun run = RunCtl(links.Tcp() << "erase-records"
+                                        << "--password"
+                                        << "JUXT");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "qel880ctl: refused: the device is QEL880-T; erase-records is a command of the QEL880-IRR, "
+              "nothing sent\n");
+}
+
 TEST(CtlEvents, ACommandOfAnotherFamilySendsNothing) {
     TLinks links({"--model", "IRR"});
     QTemporaryDir dir;
@@ -97,6 +109,35 @@ TEST(CtlEvents, ACommandOfAnotherFamilySendsNothing) {
                              << "maxima");
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.startsWith("qel880ctl: maxima is a command of family 0, not of family 3\n"));
+}
+
+TEST(CtlRecords, TheCardGoesToTheFileAsTheScreenSavesIt) {
+    TLinks links({"--model", "IRR", "--records", "70000"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath("records.txt");
+    TRun run = RunCtl(links.Serial() << "records" << path);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "50 records written to " + path + " (the card counts 70000)\n");
+    const QStringList lines = Lines(path);
+    ASSERT_EQ(lines.size(), 51);
+    EXPECT_EQ(lines[0], QString::fromLatin1("Hora, Pluvi\xF4metro, Hidr\xF4metro, Temperatura, Press\xE3o"));
+    // Record 3 has no temperature; record 5's water reading fills its whole field.
+    EXPECT_TRUE(lines[4].contains(", ----- , ")) << lines[4].toStdString();
+    EXPECT_TRUE(lines[6].contains(", 4294967295, ")) << lines[6].toStdString();
+    const QRegularExpression format(
+        R"(^\d\d/\d\d/\d{4} \d\d:\d\d:\d\d, [\d.]+, \d+, ([\d.]+, |----- , )[\d.]+$)");
+    for (int i = 1; i < lines.size(); ++i)
+        EXPECT_TRUE(format.match(lines[i]).hasMatch()) << lines[i].toStdString();
+
+    run = RunCtl(links.Tcp() << "erase-records"
+                             << "--password"
+                             << "JUXT");
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "records erased\n");
+    run = RunCtl(links.Tcp() << "events" << dir.filePath("events.txt"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qel880ctl: refused: the device is QEL880-IRR; events is a command of the QEL880-T, "
+                       "nothing sent\n");
 }
 
 TEST(CtlMaxima, OneLinePerMaximumWithItsMoment) {

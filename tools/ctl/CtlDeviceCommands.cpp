@@ -4,6 +4,7 @@
 #include "link/EquipComm.h"
 #include "model/DeviceTimestamp.h"
 #include "persistence/EventLog.h"
+#include "persistence/IrrigationRecords.h"
 
 #include <QDateTime>
 
@@ -13,6 +14,7 @@
 namespace {
 
 constexpr int kEraseEvents = 100;
+constexpr int kEraseRecords = 1130;
 constexpr int kEventCount = 1800;
 constexpr int kMaxWindings = 701;
 constexpr int kMaxRtds = 704;
@@ -23,21 +25,28 @@ constexpr int kEraseSettleMs = 1000;
 
 TCtlDeviceCommands::TCtlDeviceCommands(TEquipComm& session, const TCtlOptions& options, QTextStream& out,
                                        QTextStream& err, TFail fail)
-    : session_(session), options_(options), out_(out), err_(err), fail_(std::move(fail)) {}
+    : session_(session), options_(options), out_(out), err_(err), fail_(std::move(fail)),
+      terminal_(isatty(fileno(stderr)) != 0) {}
+
+void TCtlDeviceCommands::Progress(const QString& text) {
+    if (terminal_) {
+        err_ << '\r' << text;
+        err_.flush();
+    }
+}
+
+void TCtlDeviceCommands::EndProgress() {
+    if (terminal_)
+        err_ << Qt::endl;
+}
 
 int TCtlDeviceCommands::Events() {
-    // Progress is for a person watching, not for a log.
-    const bool terminal = isatty(fileno(stderr)) != 0;
-    const auto progress = [&](int done, int total) {
-        if (terminal) {
-            err_ << "\rDownloading... (" << done << " / " << total << ")";
-            err_.flush();
-        }
+    const auto progress = [this](int done, int total) {
+        Progress(QStringLiteral("Downloading... (%1 / %2)").arg(done).arg(total));
     };
     const EventLog::TDownload download =
         EventLog::Download(session_, progress, EventLog::PauseHandlingEvents);
-    if (terminal)
-        err_ << Qt::endl;
+    EndProgress();
     const auto lines = static_cast<int>(download.lines.size());
     if (!EventLog::Save(options_.file.toStdString(), download.lines))
         return fail_(QStringLiteral("cannot write %1").arg(options_.file));
@@ -99,5 +108,38 @@ int TCtlDeviceCommands::ClockSet() {
         return fail_(QStringLiteral("the device did not confirm the clock %1")
                          .arg(time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     out_ << "clock set " << time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << Qt::endl;
+    return 0;
+}
+
+int TCtlDeviceCommands::Records() {
+    const auto progress = [this](const IrrigationRecords::TDownload& sofar) {
+        Progress(QStringLiteral("Reading... (%1 / %2)")
+                     .arg(sofar.records.size())
+                     .arg(IrrigationRecords::kRecords));
+    };
+    const IrrigationRecords::TDownload download = IrrigationRecords::Download(session_, progress);
+    EndProgress();
+    // The header in the program's own default language, as the screen writes it before a switch.
+    const auto lines = IrrigationRecords::FileLines(IrrigationRecords::Header(0), download.records);
+    const auto records = static_cast<int>(download.records.size());
+    if (!IrrigationRecords::Save(options_.file.toStdString(), lines))
+        return fail_(QStringLiteral("cannot write %1").arg(options_.file));
+    if (!download.countRead)
+        return fail_(QStringLiteral("no reply from the device reading the record count; %1 has no records")
+                         .arg(options_.file));
+    if (records < IrrigationRecords::kRecords)
+        return fail_(QStringLiteral("the download stopped after %1 of %2 records; %3 keeps them")
+                         .arg(records)
+                         .arg(IrrigationRecords::kRecords)
+                         .arg(options_.file));
+    out_ << records << " records written to " << options_.file << " (the card counts " << download.count
+         << ")" << Qt::endl;
+    return 0;
+}
+
+int TCtlDeviceCommands::EraseRecords() {
+    if (!session_.SendCommand(kEraseRecords))
+        return fail_(QStringLiteral("the device did not confirm the erasure of the records"));
+    out_ << "records erased" << Qt::endl;
     return 0;
 }

@@ -22,11 +22,18 @@ public:
     int Maxima();
     int Clock();
     int ClockSet();
+    int Records();
+    int EraseRecords();
 
 private:
+    // Progress is for a person watching, not for a log.
+    void Progress(const QString& text);
+    void EndProgress();
+
     TEquipComm& session_;
     const TCtlOptions& options_;
     QTextStream& out_;
     QTextStream& err_;
     TFail fail_;
+    bool terminal_;
 };

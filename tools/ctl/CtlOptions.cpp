@@ -26,12 +26,15 @@ const char* const kCtlUsage =
     "                            temperatures with \".\"); a download cut short keeps the lines read\n"
     "  erase-events              thermal: erase the event log, then read the count (needs --password)\n"
     "  maxima                    thermal: one line per maximum: name, value, time stamp (ISO 8601)\n"
+    "  records FILE              irrigation: the last 50 records of the card into FILE, as the records\n"
+    "                            screen saves them (the header line in Portuguese, CR LF, Windows-1252)\n"
+    "  erase-records             irrigation: erase the record card (needs --password)\n"
     "  clock                     the device clock as YYYY-MM-DD HH:MM:SS\n"
     "  clock set now|\"YYYY-MM-DD HH:MM:SS\"\n"
     "                            set the device clock (needs --password)\n"
     "  password set ABCD         a new password of four letters A..Z (needs --password, the current one)\n"
-    "A command of one family (events, erase-events, maxima: the thermal monitor) takes that family when\n"
-    "--family is not given, and is refused for another.\n";
+    "A command of one family (events, erase-events, maxima: the thermal monitor; records, erase-records:\n"
+    "the irrigation controller) takes that family when --family is not given, and is refused for another.\n";
 
 namespace {
 
@@ -103,14 +106,16 @@ QString ParsePassword(const QString& text) {
 
 // The commands of the device's history, clock and password.
 void ParseDeviceCommand(const QString& name, const QStringList& args, TCtlOptions& options) {
-    if (name == "events") {
+    if (name == "events" || name == "records") {
         if (args.size() != 1)
-            throw TParseError{QStringLiteral("events takes FILE")};
-        options.command = TCtlCommand::Events;
+            throw TParseError{QStringLiteral("%1 takes FILE").arg(name)};
+        options.command = name == "events" ? TCtlCommand::Events : TCtlCommand::Records;
         options.file = args[0];
-    } else if (name == "erase-events" || name == "maxima") {
+    } else if (name == "erase-events" || name == "maxima" || name == "erase-records") {
         NoArguments(name, args);
-        options.command = name == "maxima" ? TCtlCommand::Maxima : TCtlCommand::EraseEvents;
+        options.command = name == "maxima"          ? TCtlCommand::Maxima
+                          : name == "erase-records" ? TCtlCommand::EraseRecords
+                                                    : TCtlCommand::EraseEvents;
     } else if (name == "clock") {
         if (args.isEmpty()) {
             options.command = TCtlCommand::Clock;

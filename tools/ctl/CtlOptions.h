@@ -22,7 +22,9 @@ enum class TCtlCommand {
     Maxima,
     Clock,
     ClockSet,
-    PasswordSet
+    PasswordSet,
+    Records,
+    EraseRecords
 };
 
 // The command line of qel880ctl, checked for ranges.
@@ -41,20 +43,25 @@ struct TCtlOptions {
     int first = 0;                   // read: first register; write: register
     int count = 1;                   // read
     std::vector<int> values;         // write: values; command: the code
-    QString file;                    // save-conf, load-conf
+    QString file;                    // save-conf, load-conf, events, records
     bool defaultsForMissing = false; // load-conf: keys the file lacks take their defaults
     std::optional<QDateTime> clock;  // clock set: the time to set, nothing for the computer's now
     QString newPassword;             // password set, in capitals
     bool ChangesDevice() const {
         return command == TCtlCommand::Write || command == TCtlCommand::Command ||
                command == TCtlCommand::LoadConf || command == TCtlCommand::EraseEvents ||
-               command == TCtlCommand::ClockSet || command == TCtlCommand::PasswordSet;
+               command == TCtlCommand::ClockSet || command == TCtlCommand::PasswordSet ||
+               command == TCtlCommand::EraseRecords;
     }
     // The family a command belongs to, if it belongs to one.
     std::optional<int> CommandFamily() const {
         const bool thermal = command == TCtlCommand::Events || command == TCtlCommand::EraseEvents ||
                              command == TCtlCommand::Maxima;
-        return thermal ? std::optional<int>(0) : std::nullopt;
+        if (thermal)
+            return 0;
+        if (command == TCtlCommand::Records || command == TCtlCommand::EraseRecords)
+            return 3;
+        return std::nullopt;
     }
 };
 

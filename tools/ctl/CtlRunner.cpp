@@ -84,6 +84,10 @@ int TCtlRunner::Dispatch() {
         return device.ClockSet();
     case TCtlCommand::PasswordSet:
         return PasswordSet();
+    case TCtlCommand::Records:
+        return device.Records();
+    case TCtlCommand::EraseRecords:
+        return device.EraseRecords();
     }
     return 2;
 }

@@ -28,7 +28,6 @@ using IrrigationRecords::kRecords;
 
 constexpr int kEraseRecords = 1130;
 constexpr int kWidths[kFields] = {150, 70, 70, 70, 70};
-constexpr TId kHeaders[kFields] = {Hour, Pluviometer, Hydrometer, Temperature, Pressure};
 
 // The heading row stays in view while the records scroll under it.
 QTableWidget* RecordGrid(QWidget* parent) {
@@ -120,8 +119,10 @@ void TFrame_QEL880IRR_Registros::ShowScreen(int language) {
 }
 
 void TFrame_QEL880IRR_Registros::Retranslate() {
+    const IrrigationRecords::TFields header = IrrigationRecords::Header(Language());
     for (int c = 0; c < kFields; ++c)
-        sgRegistros_->horizontalHeaderItem(c)->setText(Text(kHeaders[c]));
+        sgRegistros_->horizontalHeaderItem(c)->setText(
+            Cp1252::ToUnicode(header[static_cast<std::size_t>(c)]));
     lblNumRegistrosCartao_->setText(Text(RecordCount));
     bbArquivo_->setText(Text(SaveInFile));
     bbApagarEventos_->setText(Text(EraseRecords));
@@ -199,9 +200,7 @@ void TFrame_QEL880IRR_Registros::bbArquivoClick() {
     const QString file = ChooseFile();
     if (file.isEmpty())
         return;
-    IrrigationRecords::TFields header;
-    for (std::size_t c = 0; c < header.size(); ++c)
-        header[c] = Cp1252::FromUnicode(Text(kHeaders[c]));
+    const IrrigationRecords::TFields header = IrrigationRecords::Header(Language());
     if (IrrigationRecords::Save(file.toStdString(), IrrigationRecords::FileLines(header, records_)))
         Prompts().Information(this, Text(FileSaved));
     else

@@ -3,11 +3,6 @@
 namespace Frame_QEL880IRR_RegistrosTexts {
 
 constexpr std::array<Language::TText<TId>, Count> kTexts{{
-    {Hour, {"Hora", "Hour", "Hora"}},
-    {Pluviometer, {"Pluviômetro", "Pluviometer", "Pluviómetro"}},
-    {Hydrometer, {"Hidrômetro", "Hydrometer", "Hidrómetro"}},
-    {Temperature, {"Temperatura", "Temperature", "Temperatura"}},
-    {Pressure, {"Pressão", "Pressure", "Presión"}},
     {RecordCount,
      {"Num. aprox. de registros no cartão:", "Aprox. num. of registers in card:",
       "Núm. aprox. de registros en la tarjeta:"}},

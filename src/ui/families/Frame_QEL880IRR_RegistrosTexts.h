@@ -7,11 +7,6 @@
 namespace Frame_QEL880IRR_RegistrosTexts {
 
 enum TId {
-    Hour,
-    Pluviometer,
-    Hydrometer,
-    Temperature,
-    Pressure,
     RecordCount,
     SaveInFile,
     EraseRecords,
