@@ -123,4 +123,9 @@ float FloatFromWords(int low, int high) {
     return std::isnan(value) ? 0.0f : value;
 }
 
+std::pair<int, int> WordsFromFloat(float value) {
+    const auto bits = std::bit_cast<std::uint32_t>(value);
+    return {static_cast<int>(bits & 0xFFFF), static_cast<int>(bits >> 16)};
+}
+
 } // namespace NumberRules

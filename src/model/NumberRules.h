@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The number rules of every settings screen, as pure functions.
@@ -32,5 +33,7 @@ std::vector<int> PackText(std::string_view bytes, int registers);
 // An IEEE single held in two registers, the lower-numbered one with the low 16 bits. A NaN from the
 // device counts as 0.
 float FloatFromWords(int low, int high);
+// The two registers of an IEEE single, the low word first.
+std::pair<int, int> WordsFromFloat(float value);
 
 } // namespace NumberRules

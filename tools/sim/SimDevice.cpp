@@ -111,7 +111,8 @@ TSimDevice::TWrite TSimDevice::WriteLocked(int reg, std::uint16_t value) {
     default:
         break;
     }
-    if (options_.model == TSimModel::Parallelism && reg == kBusAddress && value > 15 && !options_.anyBusAddress)
+    if (options_.model == TSimModel::Parallelism && reg == kBusAddress && value > 15 &&
+        !options_.anyBusAddress)
         return TWrite::BadValue;
     if (thermal && reg == kAlternation && !AlternationAllowed(value))
         return TWrite::BadValue;
@@ -186,6 +187,8 @@ bool TSimDevice::SetClock(const std::array<std::optional<int>, 6>& fields) {
 }
 
 void TSimDevice::Tick() {
+    if (options_.holdLive)
+        return;
     std::lock_guard lock(mutex_);
     SimLive::Advance(regs_, options_.model, random_, LocalNowMs());
     HoldValues();

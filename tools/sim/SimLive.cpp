@@ -23,9 +23,10 @@ double Pt100(double celsius) {
     return 100.0 * (1.0 + 3.9083e-3 * celsius - 5.775e-7 * celsius * celsius);
 }
 
-// The line the service readings follow, so that a regression can recover it.
-int ServiceReading(double value) {
-    return static_cast<int>(std::lround((value * 1.01 - 0.3) * 100.0));
+// The line the service readings follow, so that a regression can recover it: the true value x 1.01 -
+// 0.3, in units of 1/scale.
+int ServiceReading(double value, double scale) {
+    return static_cast<int>(std::lround((value * 1.01 - 0.3) * scale));
 }
 
 int Walk(std::mt19937& random, int value, int step, int low, int high) {
@@ -42,7 +43,7 @@ void AdvanceThermal(TSimRegisters& r, std::mt19937& random, std::int64_t nowMs) 
         const double current = nominal * load / 1000.0;
         r.Set(504 + k, static_cast<int>(std::lround(current * 100)));
         r.Set(507 + k, load);
-        r.Set(2650 + k, ServiceReading(current));
+        r.Set(2650 + k, ServiceReading(current, 1000)); // thousandths of an ampere
         const double rise = r.Get(202 + k) * std::pow(load / 1000.0, 1.6) * 10.0;
         r.Set(501 + k, 1500 + oil + static_cast<int>(std::lround(rise)) + 3 * k);
     }
@@ -50,7 +51,7 @@ void AdvanceThermal(TSimRegisters& r, std::mt19937& random, std::int64_t nowMs) 
         const int t = i == 0 ? oil : oil + 15 * i - 40;
         r.Set(510 + 2 * i, 1500 + t);
         r.Set(511 + 2 * i, static_cast<int>(std::lround(Pt100(t / 10.0) * 10)));
-        r.Set(2580 + i, ServiceReading(Pt100(t / 10.0)));
+        r.Set(2580 + i, ServiceReading(Pt100(t / 10.0), 100)); // hundredths of an ohm
     }
     // Relays follow their set points, with hysteresis, forcing and inverse logic.
     for (int n = 0; n < 10; ++n) {
@@ -121,6 +122,10 @@ void AdvanceRegulator(TSimRegisters& r, std::mt19937& random) {
     r.Set(1101, deviation > band ? 1 : 0);  // lower
     r.Set(801, std::min<int>(r.Get(801), r.Get(1015)));
     r.Set(802, std::max<int>(r.Get(802), r.Get(1015)));
+    // Its service inputs: the RTD at 25 ºC, the current (mA) and the voltage (tenths of a volt).
+    r.Set(2580, ServiceReading(Pt100(25.0), 100));
+    r.Set(2650, ServiceReading(amps, 1000));
+    r.Set(2651, ServiceReading(volts, 10));
 }
 
 void AdvancePositionIndicator(TSimRegisters& r) {

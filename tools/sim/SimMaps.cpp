@@ -20,8 +20,8 @@ void Common(TSimRegisters& r, const TSimOptions& o) {
         r.Define(1600 + i, {o.password[static_cast<std::size_t>(i)]});
     r.Define(1700, {0x0032, 0xC0A8, 43101, 502, 503}); // 192.168.0.50
     r.Define(2000, {o.firmware, o.minProgram, SimModelSignature(o.model)}, K::ReadOnly);
-    r.Define(2501, {static_cast<int>(o.serialNumber & 0xFFFF), static_cast<int>(o.serialNumber >> 16)},
-             K::ReadOnly);
+    // The service screen writes the serial number.
+    r.Define(2501, {static_cast<int>(o.serialNumber & 0xFFFF), static_cast<int>(o.serialNumber >> 16)});
 
     // Service block: test mode, forced current, calibration.
     r.Define(2100, {0, 0});
@@ -30,11 +30,15 @@ void Common(TSimRegisters& r, const TSimOptions& o) {
     for (int i = 0; i < 30; ++i)
         r.Define(2110 + i, {100 + i}, K::ReadOnly);
     r.Fill(2150, 10, 0);
+    // Last errors; one with its high word set, which reads as a negative count.
     for (int i = 0; i < 40; i += 2)
-        r.Define(2170 + i, {i % 6 == 0 ? 0 : 1000 + i, 0}, K::ReadOnly);
-    for (int first : {2510, 2520, 2620, 2630})
-        for (int i = 0; i < 8; ++i)
-            r.Define(first + i, {first < 2600 ? 3125 * (i + 1) : 1500 + 10 * i});
+        r.Define(2170 + i, {i % 6 == 0 ? 0 : 1000 + i, i == 2 ? 0x8000 : 0}, K::ReadOnly);
+    // Current output calibration of both boards: gains 1.0 and offsets 0.0, four outputs each.
+    for (int first : {2510, 2520, 2620, 2630}) {
+        r.Fill(first, 8, 0);
+        for (int i = 0; i < 4; ++i)
+            r.SetFloat(first + 2 * i, first == 2510 || first == 2620 ? 1.0f : 0.0f);
+    }
     r.Define(2530, {10000}); // 100.00 ohm reference
     for (int i = 0; i < 6; ++i) {
         r.Fill(2540 + 2 * i, 2, 0);
@@ -127,9 +131,6 @@ void Regulator(TSimRegisters& r) {
     // Extremes and count accept writes, so that the program can reset them.
     r.Define(801, {5, 25}, K::Resettable);
     r.Define(804, {1234}, K::Resettable);
-    // Current outputs 1..3 fitted: each has a calibration value.
-    for (int i = 0; i < 3; ++i)
-        r.SetFloat(2510 + 2 * i, 1.0f);
     r.Fill(1001, 15, 0, K::ReadOnly);
     r.Fill(1100, 10, 0, K::ReadOnly);
     r.Define(2670, {0}, K::ReadOnly);

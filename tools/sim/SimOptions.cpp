@@ -18,6 +18,7 @@ const char* const kSimUsage =
     "                  [--address N] [--baud N] [--format 8N1|8E1|8O1|8N2]\n"
     "                  [--password ABCD] [--serial-number N] [--firmware X.Y.Z] [--min-program X.Y.Z]\n"
     "                  [--events N] [--records N] [--seed N] [--set REG=VALUE]... [--any-bus-address]\n"
+    "                  [--hold-live]\n"
     "                  [--tap N] [--tap-extremes MIN,MAX] [--commutations N] [--position-input N]\n"
     "                  [--output-calibration X,Y,Z]\n"
     "                  [--status N] [--rain N] [--water N] [--last-cycle-water N] [--inputs N]\n"
@@ -191,7 +192,8 @@ void DeviceValues(const QCommandLineParser& parser, TSimOptions& o) {
     word("temperature", 1011, o.heldValues);
 }
 
-constexpr const char* kFlagOptions[] = {"split", "stray-bytes", "no-echo", "verbose", "any-bus-address"};
+constexpr const char* kFlagOptions[] = {"split",   "stray-bytes",     "no-echo",
+                                        "verbose", "any-bus-address", "hold-live"};
 
 // Given more than once, an option takes its last value.
 template <typename TField>
@@ -263,6 +265,7 @@ TSimOptions Options(const QCommandLineParser& parser) {
     DeviceValues(parser, o);
     o.verbose = parser.isSet("verbose");
     o.anyBusAddress = parser.isSet("any-bus-address");
+    o.holdLive = parser.isSet("hold-live");
     if (o.rtuLink && o.rtuDevice)
         throw TBad("give at most one of --rtu-link and --rtu-device");
     if (!o.tcpPort && !o.rtuLink && !o.rtuDevice) {

@@ -30,8 +30,9 @@ struct TSimOptions {
     // Registers set once at start, and registers held against the live values: (register, value).
     std::vector<std::pair<int, int>> startValues;
     std::vector<std::pair<int, int>> heldValues;
-    bool rainFalls = true; // false once a rain total is given
+    bool rainFalls = true;      // false once a rain total is given
     bool anyBusAddress = false; // parallelism: 1951 takes any value, as a faulty unit would
+    bool holdLive = false;      // the live values stay as they start
     // Faults
     int dropEvery = 0;
     int delayMs = 0;

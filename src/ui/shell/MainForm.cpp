@@ -19,6 +19,7 @@
 #include "ui/general/FrameConfGeral_QEL880IRR.h"
 #include "ui/general/FrameConfGeral_QEL880P.h"
 #include "ui/general/FrameConfGeral_QEL880R.h"
+#include "ui/service/FrameTesteCalibracao.h"
 #include "ui/shared/FrameConfSaidaCorrente.h"
 #include "ui/shared/FrameConfSerial.h"
 #include "ui/shell/StartOptions.h"
@@ -143,6 +144,9 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
     AddScreen(new TFrameConfQEL880IRR(context_, client_), kEquipScreen, {kIrrigation});
     AddScreen(new TFrameConfQEL880C(context_, client_), kEquipScreen, {kPositionIndicator});
     AddScreen(new TFrameConfConjuntoReg(context_, client_), kRegulationSetScreen, {kRegulator});
+    // The service screen serves every family: its registers are the same in all.
+    AddScreen(new TFrameTesteCalibracao(context_, client_), kServiceScreen,
+              {thermal, parallelism, kRegulator, kIrrigation, kPositionIndicator});
 
     qApp->installEventFilter(this);
     resize(860, 640);

@@ -44,6 +44,7 @@ public:
 
     TEquipComm& Session() { return session_; }
     TProgramMainConf& Settings() { return settings_; }
+    const TScreenContext& Context() const { return context_; }
     int Language() const { return language_; }
     TScreen* ShownScreen() const { return shown_; }
 

@@ -1,0 +1,2 @@
+#include "LoggedInWindow.h"
+#include "UiHelpers.h"
