@@ -86,7 +86,7 @@ void NoArguments(const QString& name, const QStringList& args) {
 }
 
 QDateTime ParseClock(const QString& text) {
-    const QDateTime time = QDateTime::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QDateTime time = QDateTime::fromString(text.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     // The device keeps two digits of the year.
     if (!time.isValid() || time.date().year() < 2000 || time.date().year() > 2099)
         throw TParseError{
@@ -95,7 +95,7 @@ QDateTime ParseClock(const QString& text) {
 }
 
 QString ParsePassword(const QString& text) {
-    const QString upper = text.toUpper();
+    QString upper = text.toUpper();
     const bool letters = upper.size() == 4 && std::all_of(upper.begin(), upper.end(), [](QChar c) {
                              return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
                          });

@@ -125,28 +125,7 @@ TFormMain::TFormMain(TUserPrompts& prompts, const std::string& dataFolder, QWidg
                     RevealServiceEntry();
             });
 
-    AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
-    AddGeneralScreen(new TFrameConfGeral_QEL880P(context_, client_), Family::kParallelism);
-    AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
-    AddGeneralScreen(new TFrameConfGeral_QEL880R(context_, client_), Family::kRegulator);
-    AddGeneralScreen(new TFrameConfGeral_QEL880IRR(context_, client_), Family::kIrrigation);
-    const int thermal = Family::kThermal;
-    const int parallelism = Family::kParallelism;
-    AddScreen(new TFrameConfSetPoints(context_, client_), kSetPointScreen, {thermal});
-    AddScreen(new TFrameConfSerial(context_, client_), kSerialScreen,
-              {thermal, parallelism, kRegulator, kPositionIndicator});
-    AddScreen(new TFrameConfSaidaCorrente(context_, client_), kOutputScreen,
-              {thermal, parallelism, kRegulator, kPositionIndicator});
-    AddScreen(new TFrameDownload(context_, client_), kEventScreen, {thermal});
-    AddScreen(new TFrame_QEL880IRR_Registros(context_, client_), kEventScreen, {kIrrigation});
-    AddScreen(new TFrameConfParalelismo(context_, client_), kParallelismScreen, {parallelism});
-    AddScreen(new TFrameConfQEL880R(context_, client_), kEquipScreen, {kRegulator});
-    AddScreen(new TFrameConfQEL880IRR(context_, client_), kEquipScreen, {kIrrigation});
-    AddScreen(new TFrameConfQEL880C(context_, client_), kEquipScreen, {kPositionIndicator});
-    AddScreen(new TFrameConfConjuntoReg(context_, client_), kRegulationSetScreen, {kRegulator});
-    // The service screen serves every family: its registers are the same in all.
-    AddScreen(new TFrameTesteCalibracao(context_, client_), kServiceScreen,
-              {thermal, parallelism, kRegulator, kIrrigation, kPositionIndicator});
+    AddScreens();
 
     qApp->installEventFilter(this);
     resize(860, 640);
@@ -252,6 +231,31 @@ void TFormMain::AddGeneralScreen(TGeneralScreen* screen, int family) {
     connect(screen, &TGeneralScreen::busyChanged, this, &TFormMain::SetBusy);
     connect(screen, &TGeneralScreen::currentOutputButtonShown, this,
             [this](bool shown) { buttons_[Output2].box->setVisible(shown); });
+}
+
+void TFormMain::AddScreens() {
+    AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
+    AddGeneralScreen(new TFrameConfGeral_QEL880P(context_, client_), Family::kParallelism);
+    AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
+    AddGeneralScreen(new TFrameConfGeral_QEL880R(context_, client_), Family::kRegulator);
+    AddGeneralScreen(new TFrameConfGeral_QEL880IRR(context_, client_), Family::kIrrigation);
+    const int thermal = Family::kThermal;
+    const int parallelism = Family::kParallelism;
+    AddScreen(new TFrameConfSetPoints(context_, client_), kSetPointScreen, {thermal});
+    AddScreen(new TFrameConfSerial(context_, client_), kSerialScreen,
+              {thermal, parallelism, kRegulator, kPositionIndicator});
+    AddScreen(new TFrameConfSaidaCorrente(context_, client_), kOutputScreen,
+              {thermal, parallelism, kRegulator, kPositionIndicator});
+    AddScreen(new TFrameDownload(context_, client_), kEventScreen, {thermal});
+    AddScreen(new TFrame_QEL880IRR_Registros(context_, client_), kEventScreen, {kIrrigation});
+    AddScreen(new TFrameConfParalelismo(context_, client_), kParallelismScreen, {parallelism});
+    AddScreen(new TFrameConfQEL880R(context_, client_), kEquipScreen, {kRegulator});
+    AddScreen(new TFrameConfQEL880IRR(context_, client_), kEquipScreen, {kIrrigation});
+    AddScreen(new TFrameConfQEL880C(context_, client_), kEquipScreen, {kPositionIndicator});
+    AddScreen(new TFrameConfConjuntoReg(context_, client_), kRegulationSetScreen, {kRegulator});
+    // The service screen serves every family: its registers are the same in all.
+    AddScreen(new TFrameTesteCalibracao(context_, client_), kServiceScreen,
+              {thermal, parallelism, kRegulator, kIrrigation, kPositionIndicator});
 }
 
 void TFormMain::AddScreen(TScreen* screen, int index, std::initializer_list<int> families) {

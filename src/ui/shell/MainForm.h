@@ -81,6 +81,8 @@ private:
     void RevealServiceEntry();
     void SetBusy(bool busy);
     void AddGeneralScreen(TGeneralScreen* screen, int family);
+    // Every screen of every family, created once for the run.
+    void AddScreens();
     void AddScreen(TScreen* screen, int index, std::initializer_list<int> families);
     TScreen* ScreenFor(int index) const;
 
