@@ -2,14 +2,13 @@
 
 #include "link/EquipComm.h"
 #include "persistence/Cp1252.h"
-#include "persistence/DataFolder.h"
 #include "persistence/EventLog.h"
 #include "persistence/ProgramMainConf.h"
+#include "ui/common/RememberedFile.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/families/Frame_QEL880IRR_RegistrosTexts.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -181,17 +180,8 @@ void TFrame_QEL880IRR_Registros::FitColumns() {
 }
 
 QString TFrame_QEL880IRR_Registros::ChooseFile() {
-    std::string& last = Context().settings.recFilePath;
-    const QString lastPath = Cp1252::ToUnicode(last);
-    const QString folder =
-        lastPath.isEmpty() ? QString::fromStdString(DataFolder()) : QFileInfo(lastPath).absolutePath();
-    QString file = Prompts().SaveFileName(this, {Text(SaveTitle), Text(Filter), "txt", folder});
-    // A path the settings file cannot hold is used but not remembered.
-    if (!file.isEmpty() && Cp1252::CanEncode(file)) {
-        last = Cp1252::FromUnicode(file);
-        Context().settings.Save();
-    }
-    return file;
+    return ChooseRememberedFile(Context(), this, Context().settings.recFilePath,
+                                {Text(SaveTitle), Text(Filter), "txt", {}});
 }
 
 void TFrame_QEL880IRR_Registros::bbArquivoClick() {

@@ -3,19 +3,17 @@
 #include "link/EquipComm.h"
 #include "model/DeviceTimestamp.h"
 #include "model/NumberRules.h"
-#include "persistence/Cp1252.h"
-#include "persistence/DataFolder.h"
 #include "persistence/EventLog.h"
 #include "persistence/ProgramMainConf.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/ReadBatch.h"
+#include "ui/common/RememberedFile.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/shell/FormNotificacao.h"
 #include "ui/thermal/FrameDownloadTexts.h"
 
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -165,17 +163,8 @@ void TFrameDownload::bbApagarEventosClick() {
 }
 
 QString TFrameDownload::ChooseFile() {
-    std::string& last = Context().settings.lastEventLogPath;
-    const QString lastPath = Cp1252::ToUnicode(last);
-    const QString folder =
-        lastPath.isEmpty() ? QString::fromStdString(DataFolder()) : QFileInfo(lastPath).absolutePath();
-    QString file = Prompts().SaveFileName(this, {Text(SaveTitle), Text(Filter), "txt", folder});
-    // A path the settings file cannot hold is used but not remembered.
-    if (!file.isEmpty() && Cp1252::CanEncode(file)) {
-        last = Cp1252::FromUnicode(file);
-        Context().settings.Save();
-    }
-    return file;
+    return ChooseRememberedFile(Context(), this, Context().settings.lastEventLogPath,
+                                {Text(SaveTitle), Text(Filter), "txt", {}});
 }
 
 void TFrameDownload::bbBaixarEventosClick() {
