@@ -79,6 +79,34 @@ std::vector<std::pair<int, int>> ItemWords(const TEquipComm& session, const TIte
     return words;
 }
 
+// The values of an item's registers as its file writes them.
+std::string ValuesText(const TConfKey& key, const std::vector<int>& values) {
+    switch (key.kind) {
+    case TConfKind::Password: {
+        std::string text;
+        for (int v : values)
+            text.push_back(static_cast<char>(v & 0xFF));
+        return text;
+    }
+    case TConfKind::WifiText: {
+        std::string text;
+        for (int v : values) {
+            text.push_back(static_cast<char>(v & 0xFF));
+            text.push_back(static_cast<char>((v >> 8) & 0xFF));
+        }
+        return text.substr(0, text.find('\0'));
+    }
+    case TConfKind::IpAddr: {
+        const auto address = static_cast<std::uint32_t>(values[0] & 0xFFFF) |
+                             static_cast<std::uint32_t>(values[1] & 0xFFFF) << 16;
+        return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+               std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+    }
+    default:
+        return std::to_string(values[0]);
+    }
+}
+
 class TLoader {
 public:
     TLoader(TEquipComm& session, const std::vector<TItem>& items, TLoadReport& report)
@@ -226,6 +254,49 @@ void WriteKey(TIniDocument& d, const TEquipComm& session, const TConfKey& key) {
 }
 
 } // namespace
+
+std::vector<TConfDifference> DiffConfFile(TEquipComm& session, const std::string& path, TLoadReport& report) {
+    report = TLoadReport();
+    TIniDocument document;
+    if (!document.Load(path, report.readError)) {
+        report.outcome = TLoadOutcome::Unreadable;
+        return {};
+    }
+    const TConfLoadPlan plan(session.Family(), session.NetworkPortFlag(), document, report);
+    if (report.outcome != TLoadOutcome::Loaded)
+        return {};
+    // A file that moves the unit is compared with the entries of the address it moves it to.
+    const int current = session.FetchRegister(kBusAddressRegister);
+    int unit = current;
+    for (const TItem& item : plan.Items())
+        if (item.key->kind == TConfKind::BusAddress)
+            unit = std::get<int>(item.value);
+    if (unit != current) {
+        bool queued = true;
+        for (const TItem& item : plan.Items())
+            if (item.key->kind == TConfKind::UnitValue)
+                queued = session.ReadRegisters(item.key->reg + unit, 1, true) && queued;
+        if (!session.FlushReads() || !queued) {
+            report.outcome = TLoadOutcome::FlushFailed;
+            return {};
+        }
+    }
+    std::vector<TConfDifference> differences;
+    for (const TItem& item : plan.Items()) {
+        std::vector<int> file;
+        std::vector<int> device;
+        for (auto [reg, value] : ItemWords(session, item)) {
+            if (item.key->kind == TConfKind::UnitValue)
+                reg = item.key->reg + unit;
+            file.push_back(value);
+            device.push_back(session.FetchRegister(reg));
+        }
+        if (file != device)
+            differences.push_back({item.key->section, item.key->key, ValuesText(*item.key, device),
+                                   ValuesText(*item.key, file)});
+    }
+    return differences;
+}
 
 std::string FormatDateTimeGenerated(double days) {
     char text[64];

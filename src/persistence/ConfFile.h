@@ -3,6 +3,7 @@
 #include "persistence/ConfLoadReport.h"
 
 #include <string>
+#include <vector>
 
 class TEquipComm;
 class TIniDocument;
@@ -29,6 +30,21 @@ TLoadReport CheckConfDocument(int family, bool networkPortFlag, const TIniDocume
 bool LoadConfFile(TEquipComm& session, const std::string& path, const TLoadOptions& options,
                   TLoadReport& report);
 bool LoadConfFile(TEquipComm& session, const std::string& path, int& errorRegister);
+
+// A setting whose value in a file differs from the device's, both as the file writes them (an IP
+// address dotted, a password and a Wi-Fi text as their characters).
+struct TConfDifference {
+    std::string section;
+    std::string key;
+    std::string device;
+    std::string file;
+};
+
+// The settings a load of the file would change, in file order, after the same checks as the load
+// (report.outcome says why a file is refused; then there are no differences). Refresh the image
+// first. A parallelism file that moves the unit is compared at the file's bus address: those cells
+// are read from the device; nothing is written.
+std::vector<TConfDifference> DiffConfFile(TEquipComm& session, const std::string& path, TLoadReport& report);
 
 // Days since 1899-12-30 with the time of day as the fraction, "." as the separator, up to 15
 // significant digits.

@@ -138,3 +138,26 @@ TEST_F(CtlLoadConf, AnUnconfirmedFinalBatchIsReported) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CtlLoadConf, DiffListsWhatALoadWouldChangeAndWritesNothing) {
+    for (const QStringList& link : {peers.Tcp(), peers.Rtu()}) {
+        SCOPED_TRACE(link.front().toStdString());
+        const int writes = Writes();
+        TRun run = RunCtl(QStringList(link) << "diff-conf" << Saved());
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, "");
+        run = RunCtl(QStringList(link) << "diff-conf" << Edited({{"SetPointRTD1", "44"}, {"Language", "2"}}));
+        EXPECT_EQ(run.status, 3) << run.err.toStdString();
+        EXPECT_EQ(run.out.split('\n', Qt::SkipEmptyParts),
+                  QStringList({"GeneralConf Language 0 2", "ConfRele SetPointRTD1 0 44"}));
+        run = RunCtl(QStringList(link) << "diff-conf" << Edited({{"DeviceSignature", "10146"}}));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("not a configuration file of family 0, nothing written"))
+            << run.err.toStdString();
+        EXPECT_EQ(Writes(), writes);
+    }
+}
+
+} // namespace

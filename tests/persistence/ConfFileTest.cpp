@@ -14,6 +14,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -245,6 +246,74 @@ TEST_F(ConfFileLoad, ParallelismMovesToItsNewBusAddress) {
     EXPECT_EQ(peer->Register(0x8000 + 21 + 1), 2); // the old address keeps its settings
     EXPECT_FALSE(Load("[GeneralConf]\n[ConfParalelismo]\nEnderecoBus=16\n", error));
     EXPECT_EQ(error, 1);
+}
+
+// "Section/Key device -> file" for each difference.
+std::vector<std::string> Rows(const std::vector<ConfFile::TConfDifference>& differences) {
+    std::vector<std::string> rows;
+    for (const auto& d : differences)
+        rows.push_back(d.section + "/" + d.key + " " + d.device + " -> " + d.file);
+    return rows;
+}
+
+TEST_F(ConfFileLoad, DiffShowsWhatALoadWouldChangeAndSendsNothing) {
+    peer->SetRegister(1700, 0x0132);
+    peer->SetRegister(1701, 0xC0A8);
+    Open(0);
+    ASSERT_TRUE(ConfFile::SaveConfFile(session, Path()));
+    TLoadReport report;
+    EXPECT_TRUE(ConfFile::DiffConfFile(session, Path(), report).empty());
+    EXPECT_EQ(report.outcome, TLoadOutcome::Loaded);
+    // Two settings changed by hand in the saved file (and its line ends made CR LF by another editor).
+    std::string text;
+    for (std::string line : ReadLines(Path())) {
+        if (line.starts_with("SetPointRTD3="))
+            line = "SetPointRTD3=91";
+        if (line.starts_with("IpAddr="))
+            line = "IpAddr=" + std::to_string(static_cast<std::int32_t>(0xC0A80133));
+        text += line + "\r\n";
+    }
+    WriteFile(Path(), text);
+    // In the file's order.
+    EXPECT_EQ(
+        Rows(ConfFile::DiffConfFile(session, Path(), report)),
+        (std::vector<std::string>{"GeneralConf/IpAddr 192.168.1.50 -> 192.168.1.51",
+                                  "ConfRele/SetPointRTD3 " + std::to_string(peer->Register(3)) + " -> 91"}));
+    EXPECT_EQ(Writes(), 0u);
+}
+
+TEST_F(ConfFileLoad, DiffRefusesWhatALoadWouldRefuse) {
+    Open(2);
+    WriteFile(Path(), "[GeneralConf]\nDeviceSignature=23847\n[ConfRele]\nSetPointRTD1=90\n");
+    TLoadReport report;
+    EXPECT_TRUE(ConfFile::DiffConfFile(session, Path(), report).empty());
+    EXPECT_EQ(report.outcome, TLoadOutcome::OtherFamily);
+    EXPECT_EQ(report.errorRegister, -1);
+    WriteFile(Path(), "no configuration here\n");
+    ConfFile::DiffConfFile(session, Path(), report);
+    EXPECT_EQ(report.outcome, TLoadOutcome::NotConfFile);
+}
+
+TEST_F(ConfFileLoad, DiffOfAParallelismFileThatMovesTheUnitComparesAtItsAddress) {
+    // Unit at 1; unit 5 has the bus size 2 the file asks for, but not its number of positions.
+    peer->SetRegister(0x8000 + 1951, 1);
+    for (int unit = 0; unit < 16; ++unit)
+        peer->SetRegister(0x8000 + 21 + unit, 2);
+    peer->SetRegister(0x8000 + 41 + 1, 2);
+    Open(1);
+    WriteFile(Path(), "[GeneralConf]\n[ConfParalelismo]\nEnderecoBus=5\nTamanhoBus=2\nNumPosic=2\n");
+    TLoadReport report;
+    const auto rows = Rows(ConfFile::DiffConfFile(session, Path(), report));
+    EXPECT_EQ(report.outcome, TLoadOutcome::Loaded);
+    const auto has = [&](const std::string& row) {
+        return std::find(rows.begin(), rows.end(), row) != rows.end();
+    };
+    EXPECT_TRUE(has("ConfParalelismo/EnderecoBus 1 -> 5"));
+    EXPECT_TRUE(has("ConfParalelismo/NumPosic 0 -> 2"));
+    for (const std::string& row : rows)
+        EXPECT_FALSE(row.starts_with("ConfParalelismo/TamanhoBus")) << row;
+    EXPECT_EQ(Writes(), 0u);
+    EXPECT_EQ(peer->Register(0x8000 + 1951), 1);
 }
 
 TEST_F(ConfFileLoad, RefreshRefusesABusAddressBeyondTheTables) {

@@ -10,6 +10,7 @@
 #include "model/SharedRegisters.h"
 #include "persistence/ConfFile.h"
 #include "persistence/ConfRefresh.h"
+#include "persistence/Cp1252.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -20,6 +21,7 @@
 namespace {
 
 constexpr int kConnectWaitMs = 20000;
+constexpr int kDiffers = 3; // diff-conf: the file would change settings
 constexpr int kNetworkPortRegister = 1704;
 constexpr int kReadChunk = 125; // the longest RTU read; the framed flush packs chunks into lists
 constexpr std::size_t kWriteChunk = RtuFrame::kMaxWriteCount; // the longest RTU write-multiple
@@ -72,6 +74,8 @@ int TCtlRunner::Dispatch() {
         return SaveConf();
     case TCtlCommand::LoadConf:
         return LoadConf();
+    case TCtlCommand::DiffConf:
+        return DiffConf();
     case TCtlCommand::Events:
         return device.Events();
     case TCtlCommand::EraseEvents:
@@ -304,4 +308,22 @@ int TCtlRunner::LoadConf() {
         return Fail(LoadReportText(report, options_.file, session_.Family()));
     out_ << "loaded" << Qt::endl;
     return 0;
+}
+
+int TCtlRunner::DiffConf() {
+    ReadNetworkPortFlag();
+    if (!RefreshImage())
+        return 1;
+    TLoadReport report;
+    const auto differences = ConfFile::DiffConfFile(session_, options_.file.toStdString(), report);
+    if (report.outcome == TLoadOutcome::FlushFailed)
+        return Fail(
+            QStringLiteral("no reply from the device reading the settings at the file's bus address"));
+    if (report.outcome != TLoadOutcome::Loaded)
+        return Fail(LoadReportText(report, options_.file, session_.Family()));
+    for (const ConfFile::TConfDifference& d : differences)
+        out_ << QString::fromStdString(d.section) << ' ' << QString::fromStdString(d.key) << ' '
+             << Cp1252::ToUnicode(d.device) << ' ' << Cp1252::ToUnicode(d.file) << '\n';
+    out_.flush();
+    return differences.empty() ? 0 : kDiffers;
 }

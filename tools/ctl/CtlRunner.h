@@ -33,6 +33,7 @@ private:
     int Identify();
     int SaveConf();
     int LoadConf();
+    int DiffConf();
     void ReadNetworkPortFlag();
     bool RefreshImage();
     int Fail(const QString& message);
