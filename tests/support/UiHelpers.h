@@ -17,3 +17,11 @@ inline void Click(const QWidget* root, const QString& name) {
     if (auto* button = Find<QAbstractButton>(root, name))
         button->click();
 }
+
+#include <QDialog>
+
+// Answers the comparison shown before a configuration file is loaded with "Load".
+inline int LoadTheDifferences(QDialog& dialog) {
+    Click(&dialog, "bbCarregar");
+    return dialog.result();
+}

@@ -19,6 +19,7 @@
 #include "ui/general/GeneralScreenTexts.h"
 #include "ui/shell/FormAlterarRelogio.h"
 #include "ui/shell/FormChangeIp.h"
+#include "ui/shell/FormCompararConf.h"
 #include "ui/shell/FormConectaCom.h"
 #include "ui/shell/FormEntraIP.h"
 #include "ui/shell/FormNotificacao.h"
@@ -531,6 +532,20 @@ void TGeneralScreen::bbSalvarConfClick() {
         Prompts().Error(this, Text(SaveError));
 }
 
+bool TGeneralScreen::ConfirmDifferences(const QString& file) {
+    TLoadReport report;
+    const auto differences = ConfFile::DiffConfFile(Session(), file.toStdString(), report);
+    // A file the comparison cannot judge goes on to the load, which reports why it is refused.
+    if (report.outcome != TLoadOutcome::Loaded)
+        return true;
+    if (differences.empty()) {
+        Prompts().Information(this, Text(NothingToLoad));
+        return false;
+    }
+    TFormCompararConf dialog(differences, Language(), this);
+    return ExecAt(dialog, 50, 50) == QDialog::Accepted;
+}
+
 void TGeneralScreen::bbCarregarConfClick() {
     const QString file = ChooseConfFile(false);
     if (file.isEmpty())
@@ -543,6 +558,8 @@ void TGeneralScreen::bbCarregarConfClick() {
     // Older files may lack keys, which then take their defaults; never without asking.
     if (check.outcome == TLoadOutcome::Loaded && !check.missingKeys.empty() &&
         !Prompts().Question(this, Text(MissingKeys).arg(check.missingKeys.size())))
+        return;
+    if (check.outcome == TLoadOutcome::Loaded && !ConfirmDifferences(file))
         return;
     notification_->ShowAt(Corner(70, 120), 500, Text(LoadingConf));
     int errorRegister = 0;

@@ -109,6 +109,8 @@ private:
     void OpenDeviceDialog(QDialog& dialog, bool stopTimer);
     QString ChooseConfFile(bool save);
     void bbSalvarConfClick();
+    // Shows what the file would change; false when nothing would, or the user cancels.
+    bool ConfirmDifferences(const QString& file);
     void bbCarregarConfClick();
     void bbAjustarRelogioComputadorClick();
     void ForgetLastDevice();

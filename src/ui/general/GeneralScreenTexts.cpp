@@ -89,6 +89,10 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
       "%1 settings are missing from the file and will be set to their defaults. Load anyway?",
       "Faltan %1 configuraciones en el archivo y se ajustarán a sus valores predeterminados. ¿Cargar de "
       "todos modos?"}},
+    {NothingToLoad,
+     {"O arquivo tem as mesmas configurações do equipamento. Nada foi enviado.",
+      "The file holds the device's own settings. Nothing was sent.",
+      "El archivo tiene la misma configuración del equipo. No se envió nada."}},
     {FileUnreadable,
      {"Não foi possível ler o arquivo.", "The file could not be read.", "No fue posible leer el archivo."}},
     {PathNotStorable,

@@ -48,6 +48,7 @@ enum TId {
     LoadTitle,
     ConfFilter,
     MissingKeys,
+    NothingToLoad,
     FileUnreadable,
     PathNotStorable,
     DeviceLost,

@@ -208,10 +208,32 @@ TEST_F(GeneralScreen, SettingsClockDialogsAndFiles) {
     EXPECT_EQ(prompts.shown.back(), "information: Configuração salva com sucesso");
     ASSERT_TRUE(QFile::exists(file));
     ASSERT_EQ(device.Write({{5, 99}})->count, 0);
+    // The load first shows what it would change; cancelled, it sends nothing.
+    QStringList rows;
     prompts.files = {file};
+    prompts.dialogs = {[&](QDialog& d) {
+        auto* grid = Find<QTableWidget>(&d, "sgDiferencas");
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                cells << grid->item(r, c)->text();
+            rows << cells.join(' ');
+        }
+        Click(&d, "bbCancelar");
+        return d.result();
+    }};
+    Click(screen, "bbCarregarConf");
+    EXPECT_EQ(rows, QStringList({"SetPointRTD5 ConfRele 99 80"}));
+    EXPECT_EQ(reg(5), 99);
+    prompts.files = {file};
+    prompts.dialogs = {LoadTheDifferences};
     Click(screen, "bbCarregarConf");
     EXPECT_EQ(prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(reg(5), 80); // back to the saved set point
+    prompts.files = {file};
+    Click(screen, "bbCarregarConf");
+    EXPECT_EQ(prompts.shown.back(),
+              "information: O arquivo tem as mesmas configurações do equipamento. Nada foi enviado.");
     EXPECT_EQ(window->Settings().connection[0].confFile, file.toStdString());
 }
 
@@ -244,6 +266,7 @@ TEST_F(GeneralScreen, FilesThatCannotBeLoadedAsTheyStand) {
     EXPECT_EQ(reg(215), 150);
     prompts.files = {file};
     prompts.answers = {TUserPrompts::TAnswer::Yes};
+    prompts.dialogs = {LoadTheDifferences};
     Click(screen, "bbCarregarConf");
     EXPECT_EQ(prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(reg(215), 200);

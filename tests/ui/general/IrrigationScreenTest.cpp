@@ -231,6 +231,7 @@ TEST(IrrigationScreen, LanguageAndFileFromTheScreen) {
     ASSERT_TRUE(QFile::exists(file));
     ASSERT_TRUE(w.SetDevice(31, 4321)); // the water limit of a cycle
     w.prompts.files = {file};
+    w.prompts.dialogs = {LoadTheDifferences};
     Click(w.General(), "bbCarregarConf");
     EXPECT_EQ(w.prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(w.Device(31), 1000);

@@ -188,6 +188,7 @@ TEST(ParallelismScreen, DeviceLanguageAndConfigurationFiles) {
     f.write(text);
     f.close();
     w.prompts.files = {file};
+    w.prompts.dialogs = {LoadTheDifferences};
     Click(w.General(), "bbCarregarConf");
     EXPECT_EQ(w.prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(w.Device(1951), 3);

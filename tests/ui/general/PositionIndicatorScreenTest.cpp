@@ -148,6 +148,7 @@ TEST(PositionIndicatorScreen, DeviceLanguageClockAndConfigurationFiles) {
     ASSERT_TRUE(device.Connect(w.Sim().Port()));
     ASSERT_EQ(device.Write({{702, 40}, {303, 150}})->count, 0);
     w.prompts.files = {file};
+    w.prompts.dialogs = {LoadTheDifferences};
     Click(w.General(), "bbCarregarConf");
     EXPECT_EQ(w.prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(w.Device(702), 33);

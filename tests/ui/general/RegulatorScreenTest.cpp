@@ -197,6 +197,7 @@ TEST(RegulatorScreen, LanguageAndFileFromTheScreen) {
     ASSERT_TRUE(QFile::exists(file));
     ASSERT_TRUE(w.SetDevice(21, 1234)); // set 1's nominal voltage
     w.prompts.files = {file};
+    w.prompts.dialogs = {LoadTheDifferences};
     Click(w.General(), "bbCarregarConf");
     EXPECT_EQ(w.prompts.shown.back(), "information: Configuração carregada com sucesso");
     EXPECT_EQ(w.Device(21), 1150);
