@@ -1,0 +1,53 @@
+#include "ui/service/FrameTesteCalibracaoTexts.h"
+
+namespace FrameTesteCalibracaoTexts {
+
+constexpr std::array<Language::TText<TId>, Count> kTexts{{
+    {SerialNumber, {"Número de Série", "Serial Number", "Número de Serie"}},
+    {Resistor127,
+     {"Valor do resistor de 127 ohms", "127 ohms resistor value", "Valor del resistor de 127 ohms"}},
+    {CalibrateRtds, {"Calibração RTD", "RTD Calibration", "Calibración RTD"}},
+    {RtdRegression,
+     {"Calibração RTD por Regressão", "RTD Regression Calibration", "Calibración RTD por Regresión"}},
+    {CurrentInputRegression,
+     {"Calib. Entr. Corrente Regressão", "Current Input Regression Calib.",
+      "Calib. Entr. Corriente Regresión"}},
+    {CalibrateOutput,
+     {"Calibrar Saída de Corrente", "Calibrate Current Output", "Calibrar Salida de Corriente"}},
+    {SimulateMeasurements, {"Simular Medidas", "Simulate Measurements", "Simular Medidas"}},
+    {ReadTestParameter, {"Ler parâmetro de teste", "Read test parameter", "Leer parámetro de prueba"}},
+    {ReadLastErrors, {"Ler últimos erros", "Read last errors", "Leer últimos errores"}},
+    {TestMode, {"Modo de Teste e Calibração", "Calibration and Test Mode", "Modo de Prueba y Calibración"}},
+    {Off, {"Desligado", "Off", "Apagado"}},
+    {On, {"Ligado", "On", "Activo"}},
+    {DeactivateCalibration, {"Desativa calibração", "Deactivate calibration", "Desactiva calibración"}},
+    {CurrentOutputStandard,
+     {"Saída de Corrente (0-32mA)", "Current Output (0-32mA)", "Salida de Corriente (0-32mA)"}},
+    {CurrentOutputLowRange,
+     {"Saída de Corrente (0-1.5mA)", "Current Output (0-1.5mA)", "Salida de Corriente (0-1.5mA)"}},
+    {SavedSize,
+     {"Tamanho dos Parâmetros Salvos: ", "Size of saved parameters: ", "Tamaño de los Parámetros Salvos: "}},
+    {ErrorSending,
+     {"Erro no envio do comando.", "Error sending the command.", "Error al enviar el comando."}},
+    {InvalidCurrentStandard,
+     {"Valor inválido de corrente. Deve ser um valor entre 0.0 e 32.0",
+      "Invalid current value. It must be a value between 0.0 and 32.0",
+      "Valor inválido de corriente. Debe ser un valor entre 0.0 y 32.0"}},
+    {InvalidCurrentLowRange,
+     {"Valor inválido de corrente. Deve ser um valor entre 0.0 e 1.5",
+      "Invalid current value. It must be a value between 0.0 and 1.5",
+      "Valor inválido de corriente. Debe ser un valor entre 0.0 y 1.5"}},
+    {InvalidResistor,
+     {"Valor inválido no resistor de 127 ohms", "Invalid value for the 127 ohms resistance",
+      "Valor inválido en el resistor de 127 ohms"}},
+    {InvalidSerialNumber,
+     {"Número de série inválido. Deve ser um inteiro positivo.",
+      "Invalid Serial Number. It must be a positive integer.",
+      "Número de serie inválido. Debe ser un entero positivo."}},
+    {ErrorReadingTestParameter,
+     {"Erro na leitura do parâmetro de teste.", "Error reading the test parameter.",
+      "Error en la lectura del parámetro de prueba."}},
+}};
+static_assert(Language::InOrder(kTexts));
+
+} // namespace FrameTesteCalibracaoTexts
