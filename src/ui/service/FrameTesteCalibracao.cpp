@@ -16,6 +16,7 @@
 #include "ui/service/FormCalibRTDRegressao.h"
 #include "ui/service/FormMemo.h"
 #include "ui/service/FrameTesteCalibracaoTexts.h"
+#include "ui/service/ServiceNumbers.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -52,21 +53,6 @@ constexpr TFieldRule kResistorRule{2, 0, 6'553'500};
 
 std::string Std(const QString& text) {
     return text.toStdString();
-}
-
-// The forced current in register units (50000 = the board's full scale) from mA typed within the
-// board's range, rounded on the typed value with halves to the even neighbour.
-std::optional<int> ForcedCurrent(const QString& text, bool lowRange) {
-    const long long full = lowRange ? 1'500'000 : 32'000'000; // millionths of a mA
-    const auto micro = NumberRules::ParseScaled(Std(text), 6);
-    if (!micro || *micro < 0 || *micro > full)
-        return std::nullopt;
-    const long long scaled = static_cast<long long>(*micro) * kFullScale;
-    long long raw = scaled / full;
-    const long long twice = 2 * (scaled % full);
-    if (twice > full || (twice == full && raw % 2 != 0))
-        ++raw;
-    return static_cast<int>(raw);
 }
 
 } // namespace
@@ -274,7 +260,7 @@ void TFrameTesteCalibracao::CommitCurrent(TCommitBatch& batch) {
     if (!Changed(CurrentBox))
         return;
     const bool lowRange = LowRangeBoard();
-    if (const auto raw = ForcedCurrent(boxes_[CurrentBox]->text(), lowRange))
+    if (const auto raw = ServiceNumbers::ForcedCurrent(boxes_[CurrentBox]->text(), lowRange))
         batch.Write(kForcedCurrent, *raw);
     else
         batch.Invalid(Text(lowRange ? InvalidCurrentLowRange : InvalidCurrentStandard, Language()));

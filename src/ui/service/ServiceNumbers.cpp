@@ -28,7 +28,7 @@ std::optional<int> ForcedCurrent(const QString& text, bool lowRange) {
     const auto value = Decimal(text);
     if (!value || *value < 0 || *value > (lowRange ? 1.5 : 32))
         return std::nullopt;
-    // In microamperes the share is exact: 50000 / 32 mA is one step per 640 uA, 50000 / 1.5 mA one per 30.
+    // In millionths of a mA the share is exact: 50000 steps of 32 mA are 640 each, of 1.5 mA 30 each.
     const auto micro = NumberRules::ParseScaled(text.toStdString(), 6);
     if (!micro)
         return std::nullopt;
