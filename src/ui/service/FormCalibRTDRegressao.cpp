@@ -27,8 +27,8 @@ TFormCalibRTDRegressao::TFormCalibRTDRegressao(const TScreenContext& context, in
     setObjectName("FormCalibRTDRegressao");
     cbUnidade_->setObjectName("cbUnidade");
     cbUnidade_->addItems({"ohms", "ºC"});
-    ExpectedRow()->addWidget(cbUnidade_);
-    ExpectedRow()->addStretch();
+    // Beside the expected value, before the row's stretch.
+    ExpectedRow()->insertWidget(2, cbUnidade_);
     if (Regulator())
         HideNavigation();
     Prepare();

@@ -31,9 +31,10 @@ constexpr double kLiveWaitSeconds = 0.1;
 constexpr double kSavedTolerance = 1e-6;
 constexpr int kVisibleRows = 10;
 constexpr int kRowHeight = 24;
+constexpr int kBoxWidth = 120;
 constexpr std::array<int, 4> kWidths{30, 120, 120, 120};
 
-// A typed decimal with "." or ",", to the millionth.
+// A typed decimal with "." or ",", to the millionth (so within +-2147.483647, beyond any input here).
 std::optional<double> ParseDecimal(const QString& text) {
     const auto millionths = NumberRules::ParseScaled(text.toStdString(), 6);
     if (!millionths)
@@ -77,6 +78,7 @@ void TFormCalibRegressao::BuildLayout(const TNames& names) {
     lblMedido_->setObjectName("lblMedido");
     edMedido_ = new QLineEdit("0.0", this);
     edMedido_->setObjectName("edMedido");
+    edMedido_->setFixedWidth(kBoxWidth);
     bbLerValor_ = Button("bbLerValor", this);
     pnMedidaAtual_ = Widgets::Panel("pnMedidaAtual", this);
     pnMedidaAtual_->setMinimumWidth(170);
@@ -91,8 +93,10 @@ void TFormCalibRegressao::BuildLayout(const TNames& names) {
     lblEsperado_->setObjectName("lblEsperado");
     edEsperado_ = new QLineEdit("0.0", this);
     edEsperado_->setObjectName("edEsperado");
+    edEsperado_->setFixedWidth(kBoxWidth);
     expectedRow_->addWidget(lblEsperado_);
     expectedRow_->addWidget(edEsperado_);
+    expectedRow_->addStretch();
     layout->addLayout(expectedRow_);
     bbAdicionar_ = Button("bbAdicionar", this);
     layout->addWidget(bbAdicionar_, 0, Qt::AlignLeft);
@@ -113,7 +117,10 @@ void TFormCalibRegressao::BuildLayout(const TNames& names) {
     layout->addWidget(bbSalvarCalibracao_, 0, Qt::AlignLeft);
     pnCorrelacao_ = Widgets::Panel("pnCorrelacao", this);
     layout->addWidget(pnCorrelacao_);
+    ConnectButtons();
+}
 
+void TFormCalibRegressao::ConnectButtons() {
     connect(bbAnterior_, &QPushButton::clicked, this, &TFormCalibRegressao::bbAnteriorClick);
     connect(bbProximo_, &QPushButton::clicked, this, &TFormCalibRegressao::bbProximoClick);
     connect(bbLerValor_, &QPushButton::clicked, this, &TFormCalibRegressao::bbLerValorClick);
@@ -138,7 +145,8 @@ void TFormCalibRegressao::BuildGrid(int columns) {
         sgValores_->setColumnWidth(c, kWidths[static_cast<std::size_t>(c)]);
         width += kWidths[static_cast<std::size_t>(c)];
     }
-    sgValores_->setFixedSize(width, (kVisibleRows + 1) * kRowHeight + 2 * sgValores_->frameWidth());
+    const int heading = sgValores_->horizontalHeader()->sizeHint().height();
+    sgValores_->setFixedSize(width, heading + kVisibleRows * kRowHeight + 2 * sgValores_->frameWidth());
 }
 
 void TFormCalibRegressao::HideNavigation() {

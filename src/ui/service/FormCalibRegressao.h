@@ -97,6 +97,7 @@ protected:
 private:
     void BuildLayout(const TNames& names);
     void BuildGrid(int columns);
+    void ConnectButtons();
     void ReadCalibration();
     void LoadPoints();
     void Refit();

@@ -264,6 +264,31 @@ TEST(RtdRegressionDialog, RemoveTakesTheSelectedLineUntilTheInputIsLeft) {
     EXPECT_TRUE(s.w.prompts.shown.isEmpty()) << s.w.prompts.shown.join("; ").toStdString();
 }
 
+TEST(RtdRegressionDialog, AnInputsPointsNeverInheritAnotherInputsLine) {
+    TRtdDialog s;
+    ASSERT_TRUE(s.connected);
+    // RTD 2 holds two points of one measured value: no line of its own.
+    TCalibrationRecord& record = s.w.Window().Context().calibration;
+    record.Load(kSerial);
+    record.rtds[1].points = 2;
+    record.rtds[1].x = {5, 5};
+    record.rtds[1].y = {1, 2};
+    record.Save(kSerial);
+    const auto d = s.Open();
+    AddPoint(*d, "1", "1");
+    AddPoint(*d, "2", "3");
+    s.w.prompts.answers = {TAnswer::No};
+    Click(d.get(), "bbProximoRTD");
+    EXPECT_EQ(Rows(*d).size(), 2);
+    EXPECT_EQ(FitPanels(*d), QStringList({"a = 1.0000", "b = 0.0000", "corr = 0.00000 %"}));
+    // Nothing to save there: closing asks nothing.
+    s.w.prompts.shown.clear();
+    d->show();
+    d->reject();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(s.w.prompts.shown.isEmpty()) << s.w.prompts.shown.join("; ").toStdString();
+}
+
 TEST(RtdRegressionDialog, NavigationWrapsAroundTheSixInputs) {
     TRtdDialog s;
     ASSERT_TRUE(s.connected);
