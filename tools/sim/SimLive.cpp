@@ -180,7 +180,8 @@ void Start(TSimRegisters& r, TSimModel model, std::int64_t nowLocalMs, bool rain
     r.Set(kLoad, 700);
     r.Set(kRainFalls, rainFalls ? 1 : 0);
     r.Set(kRegulatorOffset, 1000);
-    if (model == TSimModel::Thermal || model == TSimModel::ThermalMembrane)
+    // The oil starts at 55 ºC unless a preset put it elsewhere: the other live values follow it.
+    if ((model == TSimModel::Thermal || model == TSimModel::ThermalMembrane) && r.Get(510) == 0)
         r.Set(510, 1500 + 550);
     if (model == TSimModel::Irrigation)
         r.Set(1011, 1500 + 248);
