@@ -88,6 +88,22 @@ TEST(SimFaults, CloseAfterTransactions) {
                 c.tcp.Socket().waitForDisconnected(2000));
 }
 
+TEST(SimFaults, DropFirstReadAndCloseOnAWrite) {
+    TSimClients c({"--drop-first", "1810", "--close-on", "1500=2"});
+    ASSERT_TRUE(c.Open());
+    EXPECT_FALSE(c.rtu->Read(1810, 10)); // the first read of 1810 on each link goes unanswered
+    EXPECT_TRUE(c.rtu->Read(1810, 10));
+    EXPECT_FALSE(c.tcp.Read({1810}, 500));
+    EXPECT_TRUE(c.tcp.Read({1810}));
+    // The write that closes is not applied; the device serves the next connection as before.
+    EXPECT_FALSE(c.tcp.Write({{1500, 2}}, 500));
+    TFramedClient next;
+    ASSERT_TRUE(next.Connect(c.sim.Port()));
+    const auto reply = next.Read({1500});
+    ASSERT_TRUE(reply);
+    EXPECT_EQ(reply->values.at(1500), 0);
+}
+
 TEST(SimFaults, FailingRegister) {
     TSimClients c({"--fail-register", "1600"});
     ASSERT_TRUE(c.Open());

@@ -71,9 +71,15 @@ void TSimTcpServer::OnConnection() {
 }
 
 void TSimTcpServer::OnData(QTcpSocket* socket) {
-    QByteArray& buffer = buffers_[socket];
-    buffer += socket->readAll();
+    if (!buffers_.contains(socket))
+        return;
+    buffers_[socket] += socket->readAll();
     for (;;) {
+        // A frame handled may have closed the connection, and its buffer with it.
+        const auto found = buffers_.find(socket);
+        if (found == buffers_.end())
+            return;
+        QByteArray& buffer = found.value();
         const qsizetype start = buffer.indexOf(kMagic);
         if (start < 0) {
             buffer = buffer.right(3); // a magic may be arriving in pieces
