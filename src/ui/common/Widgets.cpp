@@ -63,6 +63,21 @@ QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<in
     return grid;
 }
 
+void ShadeHeadings(QTableWidget* grid) {
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            QTableWidgetItem* item = grid->item(r, c);
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setForeground(Qt::black);
+            const bool heading = r == 0 || c == 0;
+            QFont font = item->font();
+            font.setBold(heading);
+            item->setFont(font);
+            item->setBackground(heading ? QBrush(QColor(0xC0, 0xC0, 0xC0)) : grid->palette().base());
+        }
+    }
+}
+
 void FitColumns(QTableWidget* grid) {
     int width = 4;
     for (int c = 0; c < grid->columnCount(); ++c) {

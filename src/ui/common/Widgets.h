@@ -20,6 +20,9 @@ QLabel* Panel(const char* name, QWidget* parent);
 // A read-only grid whose first row and column are headings.
 QTableWidget* Grid(const char* name, int rows, int columns, const std::vector<int>& widths, QWidget* parent);
 void SetCell(QTableWidget* grid, int row, int column, const QString& text);
+// Centred black text in every cell; the headings (first row and column) bold on silver, the rest
+// on the window's base colour.
+void ShadeHeadings(QTableWidget* grid);
 // Widens (never narrows) the grid's columns to their texts, so that no heading or label is cut in
 // a language with longer words.
 void FitColumns(QTableWidget* grid);

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -40,18 +41,6 @@ const QColor kMoneyGreen(0xC0, 0xDC, 0xC0);
 QString Milliamperes(double value) {
     return QString::asprintf("%.3f mA", value);
 }
-
-// A flag held for as long as a transaction waits.
-class TBusy {
-public:
-    explicit TBusy(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TBusy() { flag_ = false; }
-    TBusy(const TBusy&) = delete;
-    TBusy& operator=(const TBusy&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -328,7 +317,7 @@ void TFormCalibCorrente::Drive(const QString& text) {
         return;
     bool written = false;
     {
-        const TBusy busy(busy_);
+        const QScopedValueRollback busy(busy_, true);
         // Forced: a drive is a command, sent even when the image already holds that value.
         written = Session().WriteRegister(kForcedCurrent, *forced, false, true);
     }
@@ -377,7 +366,7 @@ bool TFormCalibCorrente::SaveToDevice() {
     const std::array<int, 2> offset{offsetLow, offsetHigh};
     bool saved = false;
     {
-        const TBusy busy(busy_);
+        const QScopedValueRollback busy(busy_, true);
         saved = Session().WriteRegisters(GainRegister(), gain, true);
         saved = Session().WriteRegisters(OffsetRegister(), offset, true) && saved;
         saved = Session().FlushWrites() && saved;

@@ -44,23 +44,9 @@ TFormCalibRTD::TFormCalibRTD(const TScreenContext& context, int language, QWidge
     outer->addWidget(pnBack_);
     auto* layout = new QVBoxLayout(pnBack_);
     sgValores_ = Widgets::Grid("sgValores", Rtds() + 1, 5, {50, 90, 90, 100, 100}, pnBack_);
-    for (int r = 0; r < sgValores_->rowCount(); ++r) {
-        for (int c = 0; c < sgValores_->columnCount(); ++c) {
-            QTableWidgetItem* item = sgValores_->item(r, c);
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setForeground(Qt::black);
-            if (r == 0 || c == 0) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(QColor(0xC0, 0xC0, 0xC0));
-            } else {
-                item->setBackground(sgValores_->palette().base());
-            }
-        }
-        if (r > 0)
-            SetCell(sgValores_, r, 0, QString::number(r));
-    }
+    Widgets::ShadeHeadings(sgValores_);
+    for (int r = 1; r < sgValores_->rowCount(); ++r)
+        SetCell(sgValores_, r, 0, QString::number(r));
     connect(sgValores_, &QTableWidget::cellPressed, this, &TFormCalibRTD::sgValoresMouseDown);
     layout->addWidget(sgValores_);
     editor_ = std::make_unique<TGridCellEditor>(

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -268,13 +269,12 @@ void TFormCalibRegressao::FillLive() {
 void TFormCalibRegressao::TimerUpdateTimer() {
     if (busy_)
         return;
-    busy_ = true;
+    const QScopedValueRollback busy(busy_, true);
     // A failed read leaves the image's value on show.
     const TBlock live = LiveBlock();
     if (Session().ReadRegisters(live.first, live.count, true))
         Session().FlushReads(kLiveWaitSeconds);
     FillLive();
-    busy_ = false;
 }
 
 void TFormCalibRegressao::bbLerValorClick() {
@@ -340,10 +340,8 @@ void TFormCalibRegressao::StoreRecord() {
 bool TFormCalibRegressao::bbSalvarCalibracaoClick() {
     if (busy_)
         return false;
-    busy_ = true;
-    const bool saved = Save();
-    busy_ = false;
-    return saved;
+    const QScopedValueRollback busy(busy_, true);
+    return Save();
 }
 
 bool TFormCalibRegressao::Save() {
@@ -402,14 +400,13 @@ bool TFormCalibRegressao::Settle(bool withCancel) {
 void TFormCalibRegressao::Move(int step) {
     if (busy_)
         return;
-    busy_ = true;
+    const QScopedValueRollback busy(busy_, true);
     if (Settle(true)) {
         const int count = InputCount();
         input_ = ((input_ + step) % count + count) % count;
         LoadPoints();
         FillControls();
     }
-    busy_ = false;
 }
 
 void TFormCalibRegressao::reject() {

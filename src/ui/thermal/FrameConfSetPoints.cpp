@@ -103,21 +103,7 @@ TFrameConfSetPoints::TFrameConfSetPoints(const TScreenContext& context, QWidget*
     std::vector<int> widths(kColumns, 80);
     widths[0] = 45;
     sgSetPoints_ = Widgets::Grid("sgSetPoints", kRelays + 1, kColumns, widths, background_);
-    for (int r = 0; r <= kRelays; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            QTableWidgetItem* item = sgSetPoints_->item(r, c);
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setForeground(Qt::black);
-            if (r == 0 || c == 0) {
-                QFont bold = item->font();
-                bold.setBold(true);
-                item->setFont(bold);
-                item->setBackground(QColor(0xC0, 0xC0, 0xC0));
-            } else {
-                item->setBackground(sgSetPoints_->palette().base());
-            }
-        }
-    }
+    Widgets::ShadeHeadings(sgSetPoints_);
     for (int n = 1; n <= kRelays; ++n)
         SetCell(sgSetPoints_, n, 0, QString::number(n));
     connect(sgSetPoints_, &QTableWidget::cellPressed, this, &TFrameConfSetPoints::sgSetPointsMouseDown);

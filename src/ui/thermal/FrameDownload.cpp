@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,18 +35,6 @@ constexpr int kMaxRtds = 704;
 constexpr int kMaxTimestamps = 1710;
 constexpr int kEventCount = 1800;
 constexpr int kEraseEvents = 100;
-
-// Restores the flag however the work ends.
-class TBusy {
-public:
-    explicit TBusy(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TBusy() { flag_ = false; }
-    TBusy(const TBusy&) = delete;
-    TBusy& operator=(const TBusy&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -150,7 +139,7 @@ void TFrameDownload::bbZerarMaximosClick() {
 void TFrameDownload::bbApagarEventosClick() {
     if (!Session().IsConnected() || busy_ || !Prompts().Question(this, Text(AskErase)))
         return;
-    TBusy busy(busy_);
+    const QScopedValueRollback busy(busy_, true);
     if (!Session().SendCommand(kEraseEvents)) {
         Prompts().Error(this, Text(ErrorErasing));
         return;
@@ -170,7 +159,7 @@ QString TFrameDownload::ChooseFile() {
 void TFrameDownload::bbBaixarEventosClick() {
     if (!Session().IsConnected() || busy_)
         return;
-    TBusy busy(busy_);
+    const QScopedValueRollback busy(busy_, true);
     const QString file = ChooseFile();
     if (file.isEmpty())
         return;
