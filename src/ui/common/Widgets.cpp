@@ -27,6 +27,13 @@ QWidget* Background(QWidget* screen) {
     return background;
 }
 
+QWidget* DialogBackground(QWidget* dialog) {
+    QWidget* background = Background(dialog);
+    background->setObjectName("pnBack");
+    dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return background;
+}
+
 QLabel* Panel(const char* name, QWidget* parent) {
     auto* p = new QLabel(parent);
     p->setObjectName(name);

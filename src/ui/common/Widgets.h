@@ -15,6 +15,8 @@ namespace Widgets {
 QPushButton* Button(const char* name, QWidget* parent);
 // The background panel "pnFundo" filling `screen`: it takes the focus when Enter leaves an edit box.
 QWidget* Background(QWidget* screen);
+// The same for a dialog of fixed size: "pnBack", which its layout sizes the dialog around.
+QWidget* DialogBackground(QWidget* dialog);
 // A sunken panel of centred text.
 QLabel* Panel(const char* name, QWidget* parent);
 // A read-only grid whose first row and column are headings.

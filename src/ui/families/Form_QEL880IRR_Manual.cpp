@@ -6,6 +6,7 @@
 #include "ui/common/CommitFilter.h"
 #include "ui/common/Language.h"
 #include "ui/common/UserPrompts.h"
+#include "ui/common/Widgets.h"
 #include "ui/families/Form_QEL880IRR_ManualTexts.h"
 
 #include <QCheckBox>
@@ -47,17 +48,11 @@ template <std::size_t N> void SetBits(const std::array<QCheckBox*, N>& boxes, in
 
 TForm_QEL880IRR_Manual::TForm_QEL880IRR_Manual(TEquipComm& session, int language, TUserPrompts& prompts,
                                                QWidget* parent)
-    : QDialog(parent), session_(session), prompts_(prompts), pnBack_(new QWidget(this)),
+    : QDialog(parent), session_(session), prompts_(prompts), pnBack_(Widgets::DialogBackground(this)),
       commitFilter_(new TCommitFilter(
           pnBack_, [this] { CommitControls(); }, this)),
       timerUpdate_(new QTimer(this)) {
     setObjectName("Form_QEL880IRR_Manual");
-    pnBack_->setObjectName("pnBack");
-    pnBack_->setFocusPolicy(Qt::ClickFocus);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(pnBack_);
     auto* layout = new QVBoxLayout(pnBack_);
     layout->addWidget(BuildCycle(pnBack_));
     layout->addWidget(BuildControl(pnBack_));

@@ -45,16 +45,10 @@ QString Milliamperes(double value) {
 } // namespace
 
 TFormCalibCorrente::TFormCalibCorrente(const TScreenContext& context, int language, QWidget* parent)
-    : QDialog(parent), context_(context), language_(Language::Index(language)), pnBack_(new QWidget(this)),
-      commitFilter_(new TCommitFilter(
-          pnBack_, [this] { edNumPontosExit(); }, this)) {
+    : QDialog(parent), context_(context), language_(Language::Index(language)),
+      pnBack_(Widgets::DialogBackground(this)), commitFilter_(new TCommitFilter(
+                                                    pnBack_, [this] { edNumPontosExit(); }, this)) {
     setObjectName("FormCalibCorrente");
-    pnBack_->setObjectName("pnBack");
-    pnBack_->setFocusPolicy(Qt::ClickFocus);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(pnBack_);
     auto* layout = new QVBoxLayout(pnBack_);
     layout->addWidget(BuildSelection(pnBack_));
     sgValores_ = new QTableWidget(0, 2, pnBack_);

@@ -33,15 +33,9 @@ constexpr int kTimerMs = 1000;
 } // namespace
 
 TFormCalibRTD::TFormCalibRTD(const TScreenContext& context, int language, QWidget* parent)
-    : QDialog(parent), context_(context), language_(Language::Index(language)), pnBack_(new QWidget(this)),
-      timer1_(new QTimer(this)) {
+    : QDialog(parent), context_(context), language_(Language::Index(language)),
+      pnBack_(Widgets::DialogBackground(this)), timer1_(new QTimer(this)) {
     setObjectName("FormCalibRTD");
-    pnBack_->setObjectName("pnBack");
-    pnBack_->setFocusPolicy(Qt::ClickFocus);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    outer->addWidget(pnBack_);
     auto* layout = new QVBoxLayout(pnBack_);
     sgValores_ = Widgets::Grid("sgValores", Rtds() + 1, 5, {50, 90, 90, 100, 100}, pnBack_);
     Widgets::ShadeHeadings(sgValores_);
