@@ -73,6 +73,13 @@ std::optional<std::uint16_t> TLoggedInWindow::Device(std::uint16_t reg) {
     return reply->values.at(reg);
 }
 
+std::vector<int> TLoggedInWindow::DeviceRun(int first, int count) {
+    std::vector<int> values;
+    for (int reg = first; reg < first + count; ++reg)
+        values.push_back(Device(static_cast<std::uint16_t>(reg)).value_or(-1));
+    return values;
+}
+
 bool TLoggedInWindow::SetDevice(std::uint16_t reg, std::uint16_t value) {
     if (!device_.IsConnected() && !device_.Connect(sim_.Port()))
         return false;

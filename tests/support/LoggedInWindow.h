@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TGeneralScreen;
 
@@ -35,6 +36,8 @@ public:
     void TypeAndCommit(const QString& name, const QString& text);
     // A register as the device holds it, read over a connection of its own.
     std::optional<std::uint16_t> Device(std::uint16_t reg);
+    // A run of registers as the device holds them, -1 for one it did not give.
+    std::vector<int> DeviceRun(int first, int count);
     // Changes a register on the device behind the program's back; true when the device took it.
     bool SetDevice(std::uint16_t reg, std::uint16_t value);
     // The data folder of the window's settings.

@@ -19,6 +19,15 @@ inline void Click(const QWidget* root, const QString& name) {
 }
 
 #include <QDialog>
+#include <QLineEdit>
+
+// Types into a grid cell through the dialog's own cell editor "edVal", leaving it with Enter.
+template <typename Dialog> void TypeInCell(Dialog& dialog, int row, int column, const QString& text) {
+    dialog.sgValoresMouseDown(row, column);
+    auto* editor = Find<QLineEdit>(&dialog, "edVal");
+    editor->setText(text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
 
 // Answers the comparison shown before a configuration file is loaded with "Load".
 inline int LoadTheDifferences(QDialog& dialog) {

@@ -19,8 +19,15 @@ int Temperature(const TSimRegisters& r, int reg) {
     return r.Get(reg) - 1500;
 } // tenths of ºC
 
+constexpr double kPtA = 3.9083e-3;
+constexpr double kPtB = -5.775e-7;
+
 double Pt100(double celsius) {
-    return 100.0 * (1.0 + 3.9083e-3 * celsius - 5.775e-7 * celsius * celsius);
+    return 100.0 * (1.0 + kPtA * celsius + kPtB * celsius * celsius);
+}
+
+double Pt100Celsius(double ohms) {
+    return (-kPtA + std::sqrt(kPtA * kPtA - 4.0 * kPtB * (1.0 - ohms / 100.0))) / (2.0 * kPtB);
 }
 
 // The line the service readings follow, so that a regression can recover it: the true value x 1.01 -
@@ -52,6 +59,18 @@ void AdvanceThermal(TSimRegisters& r, std::mt19937& random, std::int64_t nowMs) 
         r.Set(510 + 2 * i, 1500 + t);
         r.Set(511 + 2 * i, static_cast<int>(std::lround(Pt100(t / 10.0) * 10)));
         r.Set(2580 + i, ServiceReading(Pt100(t / 10.0), 100)); // hundredths of an ohm
+    }
+    // A measurement test: the RTDs (tenths of an ohm) and currents (hundredths of an ampere) typed
+    // on the PC stand in for the inputs.
+    if (r.Get(2150) != 0) {
+        for (int i = 0; i < 6; ++i) {
+            const int ohms = r.Get(2151 + i);
+            r.Set(511 + 2 * i, ohms);
+            const double celsius = std::clamp(Pt100Celsius(std::clamp(ohms, 185, 2809) / 10.0), -149.9, 500.0);
+            r.Set(510 + 2 * i, 1500 + static_cast<int>(std::lround(celsius * 10)));
+        }
+        for (int k = 0; k < 3; ++k)
+            r.Set(504 + k, r.Get(2157 + k));
     }
     // Relays follow their set points, with hysteresis, forcing and inverse logic.
     for (int n = 0; n < 10; ++n) {
@@ -174,24 +193,17 @@ void AdvanceIrrigation(TSimRegisters& r, std::mt19937& random) {
     r.Set(1011, Walk(random, r.Get(1011), 1, 1500 + 150, 1500 + 350));
 }
 
-} // namespace
-
-void Start(TSimRegisters& r, TSimModel model, std::int64_t nowLocalMs, bool rainFalls) {
-    r.Set(kLoad, 700);
-    r.Set(kRainFalls, rainFalls ? 1 : 0);
-    r.Set(kRegulatorOffset, 1000);
-    // The oil starts at 55 ºC unless a preset put it elsewhere: the other live values follow it.
-    if ((model == TSimModel::Thermal || model == TSimModel::ThermalMembrane) && r.Get(510) == 0)
-        r.Set(510, 1500 + 550);
-    if (model == TSimModel::Irrigation)
-        r.Set(1011, 1500 + 248);
-    if (model == TSimModel::Regulator)
-        r.Set(1015, r.Get(704));
-    std::mt19937 quiet(0);
-    Advance(r, model, quiet, nowLocalMs);
+// The membrane-failure routine steps through its six states, one a second; entering Dead Time it
+// has a new result.
+void AdvanceMembrane(TSimRegisters& r, std::mt19937& random) {
+    constexpr int kDeadTime = 5;
+    const int state = (r.Get(1209) + 1) % (kDeadTime + 1);
+    r.Set(1209, state);
+    if (state == kDeadTime)
+        r.SetFloat(1210, std::uniform_real_distribution<float>(0.05f, 0.5f)(random));
 }
 
-void Advance(TSimRegisters& r, TSimModel model, std::mt19937& random, std::int64_t nowLocalMs) {
+void Live(TSimRegisters& r, TSimModel model, std::mt19937& random, std::int64_t nowLocalMs) {
     switch (model) {
     case TSimModel::Thermal:
     case TSimModel::ThermalMembrane:
@@ -209,6 +221,29 @@ void Advance(TSimRegisters& r, TSimModel model, std::mt19937& random, std::int64
         AdvanceIrrigation(r, random);
         break;
     }
+}
+
+} // namespace
+
+void Start(TSimRegisters& r, TSimModel model, std::int64_t nowLocalMs, bool rainFalls) {
+    r.Set(kLoad, 700);
+    r.Set(kRainFalls, rainFalls ? 1 : 0);
+    r.Set(kRegulatorOffset, 1000);
+    // The oil starts at 55 ºC unless a preset put it elsewhere: the other live values follow it.
+    if ((model == TSimModel::Thermal || model == TSimModel::ThermalMembrane) && r.Get(510) == 0)
+        r.Set(510, 1500 + 550);
+    if (model == TSimModel::Irrigation)
+        r.Set(1011, 1500 + 248);
+    if (model == TSimModel::Regulator)
+        r.Set(1015, r.Get(704));
+    std::mt19937 quiet(0);
+    Live(r, model, quiet, nowLocalMs);
+}
+
+void Advance(TSimRegisters& r, TSimModel model, std::mt19937& random, std::int64_t nowLocalMs) {
+    Live(r, model, random, nowLocalMs);
+    if (model == TSimModel::ThermalMembrane)
+        AdvanceMembrane(r, random);
 }
 
 bool Command(TSimRegisters& r, TSimModel model, std::uint16_t code) {

@@ -12,6 +12,7 @@
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeralTexts.h"
 #include "ui/general/RelayIndicator.h"
+#include "ui/service/FormDetectFalhaParam.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -47,6 +49,7 @@ void TFrameConfGeral::BuildReadings() {
     BitBtn1_ = Widgets::Button("BitBtn1", Background());
     BitBtn1_->setText("Teste Falha Membrana"); // not translated
     BitBtn1_->hide();
+    connect(BitBtn1_, &QPushButton::clicked, this, &TFrameConfGeral::BitBtn1Click);
     IdentityRow()->addWidget(BitBtn1_);
 
     auto* groups = new QHBoxLayout;
@@ -87,6 +90,18 @@ QWidget* TFrameConfGeral::BuildRelays() {
         edRele_[static_cast<std::size_t>(i)] = name;
     }
     return box;
+}
+
+void TFrameConfGeral::BitBtn1Click() {
+    // The dialog polls the device itself: two timers would only compete for the link.
+    QTimer* timer = Timer();
+    const bool polling = timer && timer->isActive();
+    if (timer)
+        timer->stop();
+    TFormDetectFalhaParam dialog(Context(), Language(), this);
+    ExecAt(dialog, 200, 200);
+    if (polling)
+        timer->start();
 }
 
 bool TFrameConfGeral::AcceptsSignature(int signature, bool serial) {

@@ -18,6 +18,9 @@ class TFrameConfGeral : public TGeneralScreen {
 public:
     TFrameConfGeral(const TScreenContext& context, QWidget* parent = nullptr);
 
+    // Opens the membrane-failure dialog, the screen's own polling stopped while it is open.
+    void BitBtn1Click();
+
 protected:
     bool AcceptsSignature(int signature, bool serial) override;
     void QueueInitialReads(TReadBatch& batch) override;

@@ -15,6 +15,7 @@
 #include "ui/service/FormCalibRTD.h"
 #include "ui/service/FormCalibRTDRegressao.h"
 #include "ui/service/FormMemo.h"
+#include "ui/service/FormTesteValores.h"
 #include "ui/service/FrameTesteCalibracaoTexts.h"
 #include "ui/service/ServiceNumbers.h"
 
@@ -92,8 +93,6 @@ QWidget* TFrameTesteCalibracao::BuildDevice(QWidget* parent) {
     layout->addWidget(Button(CurrentInputRegressionButton, "bbCalibrarEntrCorrReg", column));
     layout->addWidget(Button(CalibrateOutputButton, "bbCalibrarSaidaCorrente", column));
     layout->addWidget(Button(SimulateButton, "bbSimulaMedidas", column));
-    // Its dialog is not part of the program yet.
-    buttons_[SimulateButton]->setEnabled(false);
     connect(buttons_[CalibrateRtdsButton], &QPushButton::clicked, this,
             [this] { OpenDialog<TFormCalibRTD>(); });
     connect(buttons_[RtdRegressionButton], &QPushButton::clicked, this,
@@ -102,6 +101,7 @@ QWidget* TFrameTesteCalibracao::BuildDevice(QWidget* parent) {
             [this] { OpenDialog<TFormCalibEntrCorrRegressao>(); });
     connect(buttons_[CalibrateOutputButton], &QPushButton::clicked, this,
             &TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick);
+    connect(buttons_[SimulateButton], &QPushButton::clicked, this, &TFrameTesteCalibracao::bbSimulaMedidasClick);
     return column;
 }
 
@@ -318,6 +318,17 @@ void TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick() {
 template <typename Dialog> void TFrameTesteCalibracao::OpenDialog() {
     Dialog dialog(Context(), Language(), this);
     ExecAt(dialog, 10, -10);
+}
+
+void TFrameTesteCalibracao::bbSimulaMedidasClick() {
+    if (!simulation_)
+        return;
+    // Not modal: the screen stays usable while the window is open.
+    simulation_->move(Corner(100, 100));
+    simulation_->Prepare(Language());
+    simulation_->show();
+    simulation_->raise();
+    simulation_->activateWindow();
 }
 
 void TFrameTesteCalibracao::bbLerParTesteClick() {

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class TCommitBatch;
 class TCommitFilter;
+class TFormTesteValores;
 class TRadioGroup;
 
 // The hidden service screen: test mode, forced output current, serial number and reference resistor,
@@ -23,6 +24,8 @@ public:
 
     // Brings the device's calibration record up to date with the serial number just read.
     void ShowScreen(int language) override;
+    // The measurement simulation window of the run, which "Simulate Measurements" shows.
+    void SetSimulationWindow(TFormTesteValores* window) { simulation_ = window; }
 
 protected:
     void Retranslate() override;
@@ -64,6 +67,7 @@ private:
     bool SetTestMode(int on);
     void bbCalibrarSaidaCorrenteClick();
     template <typename Dialog> void OpenDialog();
+    void bbSimulaMedidasClick();
     void bbLerParTesteClick();
     void bbLerUltimosErrosClick();
     void ShowLines(const QStringList& lines);
@@ -79,4 +83,5 @@ private:
     QLabel* pnTamanhoParametros_ = nullptr;
     TRadioGroup* rgModoTesteCalibracao_ = nullptr;
     QCheckBox* cbDesativaCalib_ = nullptr;
+    TFormTesteValores* simulation_ = nullptr;
 };

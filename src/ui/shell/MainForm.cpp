@@ -19,6 +19,7 @@
 #include "ui/general/FrameConfGeral_QEL880IRR.h"
 #include "ui/general/FrameConfGeral_QEL880P.h"
 #include "ui/general/FrameConfGeral_QEL880R.h"
+#include "ui/service/FormTesteValores.h"
 #include "ui/service/FrameTesteCalibracao.h"
 #include "ui/shared/FrameConfSaidaCorrente.h"
 #include "ui/shared/FrameConfSerial.h"
@@ -234,6 +235,7 @@ void TFormMain::AddGeneralScreen(TGeneralScreen* screen, int family) {
 }
 
 void TFormMain::AddScreens() {
+    testeValores_ = new TFormTesteValores(context_, this);
     AddGeneralScreen(new TFrameConfGeral(context_, client_), Family::kThermal);
     AddGeneralScreen(new TFrameConfGeral_QEL880P(context_, client_), Family::kParallelism);
     AddGeneralScreen(new TFrameConfGeral_QEL880C(context_, client_), Family::kPositionIndicator);
@@ -254,8 +256,9 @@ void TFormMain::AddScreens() {
     AddScreen(new TFrameConfQEL880C(context_, client_), kEquipScreen, {kPositionIndicator});
     AddScreen(new TFrameConfConjuntoReg(context_, client_), kRegulationSetScreen, {kRegulator});
     // The service screen serves every family: its registers are the same in all.
-    AddScreen(new TFrameTesteCalibracao(context_, client_), kServiceScreen,
-              {thermal, parallelism, kRegulator, kIrrigation, kPositionIndicator});
+    auto* service = new TFrameTesteCalibracao(context_, client_);
+    service->SetSimulationWindow(testeValores_);
+    AddScreen(service, kServiceScreen, {thermal, parallelism, kRegulator, kIrrigation, kPositionIndicator});
 }
 
 void TFormMain::AddScreen(TScreen* screen, int index, std::initializer_list<int> families) {
@@ -369,6 +372,7 @@ void TFormMain::ApplyLanguage(int language) {
     }
     if (shown_)
         shown_->ApplyLanguage(language);
+    testeValores_->ApplyLanguage(language);
 }
 
 void TFormMain::StartWith(const TStartOptions& options) {

@@ -17,6 +17,7 @@ class QGridLayout;
 class QLabel;
 class QVBoxLayout;
 class TClickableLabel;
+class TFormTesteValores;
 class TGeneralScreen;
 class TRadioGroup;
 class TQtTranslation;
@@ -47,6 +48,7 @@ public:
     const TScreenContext& Context() const { return context_; }
     int Language() const { return language_; }
     TScreen* ShownScreen() const { return shown_; }
+    TFormTesteValores* SimulationWindow() const { return testeValores_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -107,4 +109,6 @@ private:
     // Every screen of every family by screen index; empty where a family has none (yet).
     std::array<std::array<TScreen*, kScreens>, Family::kCount> screens_{};
     TScreen* shown_ = nullptr;
+    // The one measurement simulation window of the run.
+    TFormTesteValores* testeValores_ = nullptr;
 };

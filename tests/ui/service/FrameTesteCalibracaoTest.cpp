@@ -69,7 +69,7 @@ TEST(ServiceScreen, ShowsTheDeviceOnEitherOutputBoard) {
                   "Tamanho dos Parâmetros Salvos: 512 bytes");
         EXPECT_EQ(s.TestMode()->ItemIndex(), 0);
         EXPECT_FALSE(Find<QCheckBox>(s.Screen(), "cbDesativaCalib")->isChecked());
-        EXPECT_FALSE(Find<QPushButton>(s.Screen(), "bbSimulaMedidas")->isEnabled());
+        EXPECT_TRUE(Find<QPushButton>(s.Screen(), "bbSimulaMedidas")->isEnabled());
 
         // A box the user is in keeps what is typed there when the screen refills.
         QApplication::setActiveWindow(&s.w.Window());
