@@ -7,4 +7,4 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
     cmake make g++ clang clang-tidy libclang-rt-14-dev pkg-config \
-    qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n libmodbus-dev libgtest-dev socat
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n libmodbus-dev libgtest-dev socat

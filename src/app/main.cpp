@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <clocale>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -29,6 +30,9 @@ int main(int argc, char* argv[]) {
         break;
     }
     QApplication app(argc, argv);
+    // Qt takes the user's locale for the C library too; the files and texts formatted with printf
+    // keep "." as the decimal separator whatever the desktop language.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("qel880");
     QApplication::setWindowIcon(QIcon(":/assets/icon.svg"));
     TQtUserPrompts prompts;

@@ -6,8 +6,13 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <clocale>
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // Qt takes the user's locale for the C library too; the files and texts formatted with printf
+    // keep "." as the decimal separator whatever the desktop language.
+    std::setlocale(LC_NUMERIC, "C");
     QTextStream out(stdout);
     QTextStream err(stderr);
     const TCtlParse parsed = ParseCtlArguments(app.arguments().mid(1));

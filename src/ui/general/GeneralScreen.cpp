@@ -16,6 +16,7 @@
 #include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
+#include "ui/general/FormTendencia.h"
 #include "ui/general/GeneralScreenTexts.h"
 #include "ui/shell/FormAlterarRelogio.h"
 #include "ui/shell/FormChangeIp.h"
@@ -26,6 +27,7 @@
 #include "ui/shell/FormSenha.h"
 #include "ui/shell/FormTrocarSenha.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -47,7 +49,8 @@ constexpr int kConnectWaitMs = 20000;
 } // namespace
 
 TGeneralScreen::TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent)
-    : TScreen(context, parent), table_(std::move(table)), notification_(new TFormNotificacao(this)) {
+    : TScreen(context, parent), table_(std::move(table)), notification_(new TFormNotificacao(this)),
+      trend_(new TFormTendencia(context.session, context.prompts, this)) {
     Build();
     EnablePolling(1000);
 }
@@ -126,6 +129,16 @@ void TGeneralScreen::BuildIdentityRow(QVBoxLayout* layout) {
     pnVersaoFirmware_ = Widgets::Panel("pnVersaoFirmware", background_);
     identityRow_->addWidget(pnNumSerie_, 1);
     identityRow_->addWidget(pnVersaoFirmware_, 1);
+    bbTendencia_ = Button("bbTendencia", background_);
+    identityRow_->addWidget(bbTendencia_);
+    connect(bbTendencia_, &QPushButton::clicked, this, [this] {
+        // Not modal: the screen goes on polling, and each poll feeds the plot.
+        if (!trend_->isVisible())
+            trend_->move(Corner(50, 50));
+        trend_->show();
+        trend_->raise();
+        trend_->activateWindow();
+    });
     layout->addLayout(identityRow_);
 }
 
@@ -169,6 +182,8 @@ void TGeneralScreen::Retranslate() {
     bbCarregarConf_->setText(Text(LoadConf));
     bbAlterarSenha_->setText(Text(ChangePassword));
     bbAlterarIP_->setText(Text(ChangeIp));
+    bbTendencia_->setText(Text(TrendCaption));
+    trend_->ApplyLanguage(Language());
     if (table_.clock) {
         bbAjustarRelogioComputador_->setText(Text(AdjustPc));
         bbAjustarRelogioManual_->setText(Text(AdjustManual));
@@ -241,7 +256,10 @@ void TGeneralScreen::Tick() {
     if (Session().IsConnected()) {
         TReadBatch batch(Session());
         QueueLiveReads(batch);
-        failedPolls_ = batch.Flush(table_.liveWait) ? 0 : failedPolls_ + 1;
+        const bool polled = batch.Flush(table_.liveWait);
+        failedPolls_ = polled ? 0 : failedPolls_ + 1;
+        if (polled)
+            trend_->Sample(QDateTime::currentMSecsSinceEpoch());
         if (table_.failedPollsAllowed > 0 && failedPolls_ > table_.failedPollsAllowed)
             Session().Close(); // given up: said below, as a link that went away
     }
@@ -433,6 +451,8 @@ bool TGeneralScreen::EndConnecting(bool connected) {
     notification_->hide();
     linkUp_ = connected && Session().IsConnected();
     failedPolls_ = 0;
+    if (linkUp_)
+        trend_->Restart();
     SetConnecting(false);
     FillControls();
     return connected;

@@ -13,6 +13,7 @@ class QPushButton;
 class QVBoxLayout;
 class TCommitBatch;
 class TFormNotificacao;
+class TFormTendencia;
 class TRadioGroup;
 struct TConnectionSettings;
 
@@ -44,6 +45,8 @@ public:
     TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent);
 
     void ShowScreen(int language) override;
+    // The trend of the screen's main measurements, recorded at each poll.
+    TFormTendencia* Trend() const { return trend_; }
     bool ConnectSerial(const QString& port, int address, const TLineSettings& line, bool comPort);
     bool ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port);
     void Disconnect();
@@ -128,6 +131,7 @@ private:
     bool linkUp_ = false;     // logged in and not disconnected by the user
     int failedPolls_ = 0;     // in a row
     TFormNotificacao* notification_;
+    TFormTendencia* trend_;
     QWidget* background_ = nullptr;
     QGridLayout* body_ = nullptr;
     QHBoxLayout* identityRow_ = nullptr;
@@ -140,6 +144,7 @@ private:
     QPushButton* bbAlterarIP_ = nullptr;
     QPushButton* bbAjustarRelogioComputador_ = nullptr;
     QPushButton* bbAjustarRelogioManual_ = nullptr;
+    QPushButton* bbTendencia_ = nullptr;
     QLabel* pnNumSerie_ = nullptr;
     QLabel* pnVersaoFirmware_ = nullptr;
     QLabel* pnRelogio_ = nullptr;

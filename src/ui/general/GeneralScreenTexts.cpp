@@ -105,6 +105,7 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
      {"A conexão com o equipamento foi perdida.", "The connection to the device was lost.",
       "Se perdió la conexión con el equipo."}},
     {CommandSent, {"Comando enviado", "Command sent", "Comando enviado"}},
+    {TrendCaption, {"Tendência", "Trend", "Tendencia"}},
 }};
 static_assert(Language::InOrder(kTexts));
 

@@ -53,6 +53,7 @@ enum TId {
     PathNotStorable,
     DeviceLost,
     CommandSent,
+    TrendCaption,
     Count
 };
 
