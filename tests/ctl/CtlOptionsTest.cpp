@@ -42,6 +42,20 @@ TEST(CtlOptions, AcceptedCommandLines) {
 }
 
 // Options may stand before, between or after the command's words.
+TEST(CtlOptions, WatchTakesItsIntervalAndCsv) {
+    auto parsed = ParseCtlArguments(Split("--tcp h watch 510 4 --interval 0.25 --csv"));
+    ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.options->command, TCtlCommand::Watch);
+    EXPECT_EQ(parsed.options->first, 510);
+    EXPECT_EQ(parsed.options->count, 4);
+    EXPECT_EQ(parsed.options->intervalMs, 250);
+    EXPECT_TRUE(parsed.options->csv);
+    parsed = ParseCtlArguments(Split("--tcp h watch 1500 1"));
+    ASSERT_TRUE(parsed.options);
+    EXPECT_EQ(parsed.options->intervalMs, 1000);
+    EXPECT_FALSE(parsed.options->csv);
+}
+
 TEST(CtlOptions, OptionsAnywhereOnTheLine) {
     for (const char* line : {
              "--serial /dev/x --address 7 --password juxt write 1500 4 5",
@@ -102,6 +116,10 @@ TEST(CtlOptions, RefusedCommandLines) {
              "--serial /dev/x --verbose identify",     // unknown option
              "--serial",                               // option without value
              "--tcp h --defaults-for-missing read 1",  // load-conf only
+             "--tcp h watch 510",                      // missing COUNT
+             "--tcp h watch 510 2 --interval 0.05",    // faster than 0.1 s
+             "--tcp h watch 510 2 --interval x",       // not a number
+             "--tcp h read 510 --csv",                 // watch only
          }) {
         const auto parsed = ParseCtlArguments(Split(line));
         EXPECT_FALSE(parsed.options) << line;

@@ -35,6 +35,12 @@ const char* const kCtlUsage =
     "  clock set now|\"YYYY-MM-DD HH:MM:SS\"\n"
     "                            set the device clock (needs --password)\n"
     "  password set ABCD         a new password of four letters A..Z (needs --password, the current one)\n"
+    "  watch FIRST COUNT [--interval S] [--csv]\n"
+    "                            read COUNT registers from FIRST every S seconds (default 1, 0.1 to\n"
+    "                            3600) and print a line per sample: the local ISO 8601 time and the\n"
+    "                            values; --csv: comma-separated with a header. Runs until interrupted\n"
+    "                            (Ctrl+C: exit 0); a sample the device does not answer is said on\n"
+    "                            standard error and the watch goes on\n"
     "A command of one family (events, erase-events, maxima: the thermal monitor; records, erase-records:\n"
     "the irrigation controller) takes that family when --family is not given, and is refused for another.\n";
 
@@ -138,6 +144,21 @@ void ParseDeviceCommand(const QString& name, const QStringList& args, TCtlOption
     }
 }
 
+void ParseWatchOptions(const QCommandLineParser& parser, bool csv, TCtlOptions& options) {
+    const bool watch = options.command == TCtlCommand::Watch;
+    if ((parser.isSet("interval") || csv) && !watch)
+        throw TParseError{QStringLiteral("--interval and --csv go with watch")};
+    options.csv = csv;
+    if (!parser.isSet("interval"))
+        return;
+    bool ok = false;
+    const double seconds = parser.value("interval").toDouble(&ok);
+    if (!ok || seconds < 0.1 || seconds > 3600)
+        throw TParseError{QStringLiteral("the interval must be from 0.1 to 3600 seconds: \"%1\"")
+                              .arg(parser.value("interval"))};
+    options.intervalMs = static_cast<int>(seconds * 1000 + 0.5);
+}
+
 void ParseCommand(const QStringList& words, TCtlOptions& options) {
     if (words.isEmpty())
         throw TParseError{QStringLiteral("no command given")};
@@ -168,6 +189,12 @@ void ParseCommand(const QStringList& words, TCtlOptions& options) {
         if (!args.isEmpty())
             throw TParseError{QStringLiteral("identify takes no arguments")};
         options.command = TCtlCommand::Identify;
+    } else if (name == "watch") {
+        if (args.size() != 2)
+            throw TParseError{QStringLiteral("watch takes FIRST COUNT")};
+        options.command = TCtlCommand::Watch;
+        options.first = ParseInt(args[0], 0, 65535, "register");
+        options.count = ParseInt(args[1], 1, 65536 - options.first, "count");
     } else if (name == "save-conf" || name == "load-conf" || name == "diff-conf") {
         if (args.size() != 1)
             throw TParseError{QStringLiteral("%1 takes FILE").arg(name)};
@@ -186,8 +213,9 @@ TCtlParse Parse(const QStringList& arguments) {
     const QCommandLineOption help({"h", "help"}, {});
     const QCommandLineOption version("version", {});
     const QCommandLineOption defaultsForMissing("defaults-for-missing", {});
-    parser.addOptions({help, version, defaultsForMissing});
-    for (const char* name : {"serial", "baud", "format", "address", "tcp", "local", "family", "password"})
+    const QCommandLineOption csv("csv", {});
+    parser.addOptions({help, version, defaultsForMissing, csv});
+    for (const char* name : {"serial", "baud", "format", "address", "tcp", "local", "family", "password", "interval"})
         parser.addOption({name, {}, "VALUE"});
     if (!parser.parse(QStringList{"qel880ctl"} + arguments))
         throw TParseError{parser.errorText()};
@@ -225,6 +253,7 @@ TCtlParse Parse(const QStringList& arguments) {
                                   .arg(options.family)};
         options.family = *family;
     }
+    ParseWatchOptions(parser, parser.isSet(csv), options);
     options.defaultsForMissing = parser.isSet(defaultsForMissing);
     if (options.defaultsForMissing && options.command != TCtlCommand::LoadConf)
         throw TParseError{QStringLiteral("--defaults-for-missing goes with load-conf")};

@@ -25,7 +25,8 @@ enum class TCtlCommand {
     PasswordSet,
     Records,
     EraseRecords,
-    DiffConf
+    DiffConf,
+    Watch
 };
 
 // The command line of qel880ctl, checked for ranges.
@@ -48,6 +49,8 @@ struct TCtlOptions {
     bool defaultsForMissing = false; // load-conf: keys the file lacks take their defaults
     std::optional<QDateTime> clock;  // clock set: the time to set, nothing for the computer's now
     QString newPassword;             // password set, in capitals
+    int intervalMs = 1000;           // watch: between samples
+    bool csv = false;                // watch: CSV lines with a header
     bool ChangesDevice() const {
         return command == TCtlCommand::Write || command == TCtlCommand::Command ||
                command == TCtlCommand::LoadConf || command == TCtlCommand::EraseEvents ||

@@ -1,6 +1,7 @@
 #include "CtlRunner.h"
 
 #include "CtlDeviceCommands.h"
+#include "CtlWatch.h"
 #include "LoadReportText.h"
 
 #include "link/HostResolver.h"
@@ -92,6 +93,8 @@ int TCtlRunner::Dispatch() {
         return device.Records();
     case TCtlCommand::EraseRecords:
         return device.EraseRecords();
+    case TCtlCommand::Watch:
+        return TCtlWatch(session_, received_, options_, out_, err_).Run();
     }
     return 2;
 }

@@ -8,6 +8,7 @@
 #include "ui/common/Widgets.h"
 #include "ui/general/FormTendenciaTexts.h"
 
+#include <QAbstractAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDateTime>
@@ -33,7 +34,6 @@ using TrendSeries::TKind;
 
 TFormTendencia::TFormTendencia(TEquipComm& session, TUserPrompts& prompts, QWidget* parent)
     : QDialog(parent), session_(session), prompts_(prompts), chart_(new QChart),
-      axisX_(new QDateTimeAxis(chart_)), axisY_(new QValueAxis(chart_)),
       sbPausa_(Widgets::Button("sbPausa", this)), bbExportarCsv_(Widgets::Button("bbExportarCsv", this)) {
     setObjectName("FormTendencia");
     auto* layout = new QVBoxLayout(this);
@@ -51,10 +51,7 @@ TFormTendencia::TFormTendencia(TEquipComm& session, TUserPrompts& prompts, QWidg
     connect(sbPausa_, &QPushButton::clicked, this, &TFormTendencia::sbPausaClick);
     connect(bbExportarCsv_, &QPushButton::clicked, this, &TFormTendencia::bbExportarCsvClick);
 
-    axisX_->setFormat("HH:mm:ss");
-    chart_->addAxis(axisX_, Qt::AlignBottom);
-    chart_->addAxis(axisY_, Qt::AlignLeft);
-    chart_->legend()->setAlignment(Qt::AlignBottom);
+    chart_->legend()->setAlignment(Qt::AlignRight);
     ApplyLanguage(0);
 }
 
@@ -121,7 +118,8 @@ void TFormTendencia::ApplyLanguage(int language) {
     setWindowTitle(Text(Caption, language_));
     sbPausa_->setText(Text(Pause, language_));
     bbExportarCsv_->setText(Text(ExportCsv, language_));
-    axisX_->setTitleText(Text(AxisTime, language_));
+    if (axisX_)
+        axisX_->setTitleText(Text(AxisTime, language_));
     for (std::size_t i = 0; i < lines_.size() && i < series_.size(); ++i)
         lines_[i]->setName(SeriesName(series_[i]));
 }
@@ -129,13 +127,26 @@ void TFormTendencia::ApplyLanguage(int language) {
 void TFormTendencia::BuildLines() {
     chart_->removeAllSeries();
     lines_.clear();
+    // Axes made before their series are not drawn once the chart is on show: they come new, after.
+    for (QAbstractAxis* axis : chart_->axes()) {
+        chart_->removeAxis(axis);
+        delete axis;
+    }
     for (const TrendSeries::TSeries& s : series_) {
         auto* line = new QLineSeries(chart_);
         line->setName(SeriesName(s));
         chart_->addSeries(line);
+        lines_.push_back(line);
+    }
+    axisX_ = new QDateTimeAxis(chart_);
+    axisX_->setFormat("HH:mm:ss");
+    axisX_->setTitleText(Text(AxisTime, language_));
+    axisY_ = new QValueAxis(chart_);
+    chart_->addAxis(axisX_, Qt::AlignBottom);
+    chart_->addAxis(axisY_, Qt::AlignLeft);
+    for (QLineSeries* line : lines_) {
         line->attachAxis(axisX_);
         line->attachAxis(axisY_);
-        lines_.push_back(line);
     }
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         QLineSeries* line = lines_[i];
@@ -164,7 +175,7 @@ void TFormTendencia::AppendLast() {
 }
 
 void TFormTendencia::FitAxes() {
-    if (buffer_.Size() == 0)
+    if (buffer_.Size() == 0 || !axisX_)
         return;
     axisX_->setRange(QDateTime::fromMSecsSinceEpoch(buffer_.Time(0)),
                      QDateTime::fromMSecsSinceEpoch(std::max(buffer_.Time(buffer_.Size() - 1), buffer_.Time(0) + 1000)));

@@ -53,8 +53,8 @@ private:
     std::vector<TrendSeries::TSeries> series_;
     TTrendBuffer buffer_;
     QChart* chart_;
-    QDateTimeAxis* axisX_;
-    QValueAxis* axisY_;
+    QDateTimeAxis* axisX_ = nullptr; // made with the lines
+    QValueAxis* axisY_ = nullptr;
     std::vector<QLineSeries*> lines_;
     QPushButton* sbPausa_;
     QPushButton* bbExportarCsv_;
