@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <utility>
 
@@ -156,7 +157,7 @@ void ParseWatchOptions(const QCommandLineParser& parser, bool csv, TCtlOptions& 
     if (!ok || seconds < 0.1 || seconds > 3600)
         throw TParseError{QStringLiteral("the interval must be from 0.1 to 3600 seconds: \"%1\"")
                               .arg(parser.value("interval"))};
-    options.intervalMs = static_cast<int>(seconds * 1000 + 0.5);
+    options.intervalMs = static_cast<int>(std::lround(seconds * 1000));
 }
 
 void ParseCommand(const QStringList& words, TCtlOptions& options) {
