@@ -3,8 +3,8 @@
 #include <QCommandLineParser>
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <utility>
 
 const char* const kCtlUsage =
