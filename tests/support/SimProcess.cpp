@@ -2,11 +2,10 @@
 
 #include <QDeadlineTimer>
 
-TSimProcess::TSimProcess(const QStringList& arguments) {
+TSimProcess::TSimProcess(const QStringList& arguments, std::uint16_t tcpPort) {
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.setReadChannel(QProcess::StandardOutput);
-    process_.start(QEL880SIM_PATH, QStringList(arguments) << "--tcp"
-                                                          << "0"
+    process_.start(QEL880SIM_PATH, QStringList(arguments) << "--tcp" << QString::number(tcpPort)
                                                           << "--rtu-link" << dir_.filePath("rtu"));
     QDeadlineTimer deadline(5000);
     while ((port_ == 0 || rtuPath_.isEmpty()) && !deadline.hasExpired()) {

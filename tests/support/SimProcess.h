@@ -10,7 +10,8 @@
 // qel880-sim running in the background with both links, for black-box tests.
 class TSimProcess {
 public:
-    explicit TSimProcess(const QStringList& arguments);
+    // `tcpPort` 0: a free port.
+    explicit TSimProcess(const QStringList& arguments, std::uint16_t tcpPort = 0);
     ~TSimProcess();
 
     bool IsReady() const { return port_ != 0 && !rtuPath_.isEmpty(); }

@@ -25,7 +25,7 @@ const char* const kSimUsage =
     "                  [--temperature N]\n"
     "                  [--drop-every N] [--delay-ms N] [--corrupt-crc-every N] [--split] [--stray-bytes]\n"
     "                  [--no-echo] [--close-after N] [--fail-register R] [--drop-first R]\n"
-    "                  [--close-on REG=VALUE] [--verbose]\n"
+    "                  [--close-on REG=VALUE] [--vanish-after S [--return-after S]] [--verbose]\n"
     "       qel880-sim --help | --version\n";
 
 namespace {
@@ -138,6 +138,8 @@ constexpr const char* kValueOptions[] = {
     "delay-ms",
     "corrupt-crc-every",
     "close-after",
+    "vanish-after",
+    "return-after",
     "fail-register",
     "drop-first",
     "close-on",
@@ -248,6 +250,10 @@ void FaultOptions(const QCommandLineParser& parser, TSimOptions& o) {
     NumberOption(parser, "delay-ms", 0, 60000, o.delayMs);
     NumberOption(parser, "corrupt-crc-every", 1, 1000000, o.corruptCrcEvery);
     NumberOption(parser, "close-after", 1, 1000000, o.closeAfter);
+    NumberOption(parser, "vanish-after", 1, 86400, o.vanishAfter);
+    NumberOption(parser, "return-after", 1, 86400, o.returnAfter);
+    if (o.returnAfter > 0 && o.vanishAfter == 0)
+        throw TBad("--return-after goes with --vanish-after");
     NumberOption(parser, "fail-register", 0, 65535, o.failRegister);
     NumberOption(parser, "drop-first", 0, 65535, o.dropFirst);
     if (parser.isSet("close-on"))

@@ -45,6 +45,8 @@ struct TSimOptions {
     int dropFirst = -1;                         // the first read including it goes unanswered
     std::optional<std::pair<int, int>> closeOn; // TCP: a write of this value to this register closes
     bool verbose = false;
+    int vanishAfter = 0; // seconds after the start at which both links go away (0: never)
+    int returnAfter = 0; // seconds after that at which they come back (0: never)
 };
 
 // What the command line asks for: a device to serve, or only the help or the version.

@@ -21,6 +21,7 @@ public:
 
     bool Start();
     QString Address() const;
+    int Port() const { return server_.serverPort(); }
     QString Error() const { return server_.errorString(); }
 
 private:

@@ -1,8 +1,7 @@
 #include "SimDevice.h"
 #include "SimMaps.h"
 #include "SimOptions.h"
-#include "SimRtuServer.h"
-#include "SimTcpServer.h"
+#include "SimLinks.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -10,7 +9,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -57,26 +55,24 @@ int main(int argc, char* argv[]) {
     std::signal(SIGTERM, OnSignal);
 
     TSimDevice device(options);
-    std::unique_ptr<TSimRtuServer> rtu;
-    if (options.rtuLink || options.rtuDevice) {
-        rtu = std::make_unique<TSimRtuServer>(device, options);
-        if (!rtu->Start()) {
-            std::fprintf(stderr, "qel880-sim: %s\n", rtu->Error().c_str());
-            return 1;
-        }
-        std::printf("rtu %s\n", rtu->Path().c_str());
-    }
-    std::unique_ptr<TSimTcpServer> tcp;
-    if (options.tcpPort) {
-        tcp = std::make_unique<TSimTcpServer>(device, options);
-        if (!tcp->Start()) {
-            std::fprintf(stderr, "qel880-sim: cannot listen on %s:%d: %s\n", options.listen.c_str(),
-                         *options.tcpPort, qPrintable(tcp->Error()));
-            return 1;
-        }
-        std::printf("tcp %s\n", qPrintable(tcp->Address()));
-    }
+    TSimLinks links(device, options);
+    if (!links.Start())
+        return 1;
     std::fflush(stdout);
+    // A link that goes away for a while, as a pulled adapter or a rebooting device's does.
+    if (options.vanishAfter > 0) {
+        QTimer::singleShot(options.vanishAfter * 1000, &app, [&links, &options, &app] {
+            links.Stop();
+            std::printf("vanished\n");
+            std::fflush(stdout);
+            if (options.returnAfter > 0)
+                QTimer::singleShot(options.returnAfter * 1000, &app, [&links, &app] {
+                    if (!links.Start())
+                        app.exit(1);
+                    std::fflush(stdout);
+                });
+        });
+    }
 
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&device] { device.Tick(); });

@@ -61,6 +61,8 @@ TGeneralScreen::TFamilyTable IrrigationTable() {
     table.liveWait = 3;
     table.languageColumns = 3;
     table.failedPollsAllowed = 3;
+    // The controller's own rule: after the fourth failed poll the link is closed with one box.
+    table.recoversLostLink = false;
     return table;
 }
 

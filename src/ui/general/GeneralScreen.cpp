@@ -45,11 +45,13 @@ using namespace GeneralScreenTexts;
 using Widgets::Button;
 
 constexpr int kConnectWaitMs = 20000;
+constexpr int kSerialPollsBeforeLost = 5; // in a row
 
 } // namespace
 
 TGeneralScreen::TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent)
-    : TScreen(context, parent), table_(std::move(table)), notification_(new TFormNotificacao(this)),
+    : TScreen(context, parent), table_(std::move(table)), recovery_(context.session),
+      notification_(new TFormNotificacao(this)),
       trend_(new TFormTendencia(context.session, context.prompts, this)) {
     Build();
     EnablePolling(1000);
@@ -199,7 +201,8 @@ void TGeneralScreen::Retranslate() {
 }
 
 void TGeneralScreen::SetConnectButtons() {
-    const bool connected = Session().IsConnected();
+    // While a lost link is being reopened, the connect button stops it.
+    const bool connected = Session().IsConnected() || recovering_;
     bbConectar_->setText(Text(connected ? DisconnectCaption : GeneralScreenTexts::ConnectSerial));
     bbConectarUsb_->setText(Text(connected && !table_.comButton ? DisconnectCaption : ConnectUsb));
     bbConectarUsb_->setEnabled(!connecting_ && (!connected || !table_.comButton));
@@ -253,6 +256,10 @@ void TGeneralScreen::Fill() {
 }
 
 void TGeneralScreen::Tick() {
+    if (recovering_) {
+        Recover();
+        return;
+    }
     if (Session().IsConnected()) {
         TReadBatch batch(Session());
         QueueLiveReads(batch);
@@ -260,16 +267,60 @@ void TGeneralScreen::Tick() {
         failedPolls_ = polled ? 0 : failedPolls_ + 1;
         if (polled)
             trend_->Sample(QDateTime::currentMSecsSinceEpoch());
-        if (table_.failedPollsAllowed > 0 && failedPolls_ > table_.failedPollsAllowed)
+        // A serial line that stays silent counts as gone too, so that it is reopened.
+        const int allowed = table_.failedPollsAllowed > 0 ? table_.failedPollsAllowed
+                            : Session().IsTcp()            ? 0
+                                                           : kSerialPollsBeforeLost;
+        if (allowed > 0 && failedPolls_ > allowed)
             Session().Close(); // given up: said below, as a link that went away
     }
     FillControls();
     // A link that went away by itself (a socket reset, a serial adapter pulled) is said once.
     if (linkUp_ && !Session().IsConnected()) {
         linkUp_ = false;
+        if (StartRecovering())
+            return;
         SetConnectButtons();
         SayLinkLost();
     }
+}
+
+bool TGeneralScreen::StartRecovering() {
+    if (!table_.recoversLostLink || !recovery_.HasTarget())
+        return false;
+    recovering_ = true;
+    FillControls(); // the readings go blank: none of them is current
+    SetConnectButtons();
+    notification_->ShowAt(Corner(70, 120), 400, Text(Reconnecting));
+    return true;
+}
+
+void TGeneralScreen::Recover() {
+    const TLinkRecovery::TResult result = recovery_.TryOnce();
+    if (result == TLinkRecovery::TResult::NotYet)
+        return;
+    EndRecovering();
+    if (result == TLinkRecovery::TResult::OtherDevice) {
+        recovery_.Forget();
+        Prompts().Error(this, Text(OtherDeviceOnLink).arg(Session().Image().SerialNumber()));
+    } else if (result == TLinkRecovery::TResult::PasswordRefused) {
+        recovery_.Forget();
+        Prompts().Error(this, Text(PasswordWrong));
+    } else {
+        // The same device: the screen reads what it read at the connection, then polls on.
+        TReadBatch batch(Session());
+        QueueInitialReads(batch);
+        batch.Flush();
+        linkUp_ = Session().IsConnected();
+        failedPolls_ = 0;
+    }
+    FillControls();
+    SetConnectButtons();
+}
+
+void TGeneralScreen::EndRecovering() {
+    recovering_ = false;
+    notification_->hide();
 }
 
 void TGeneralScreen::SayLinkLost() {
@@ -286,6 +337,9 @@ void TGeneralScreen::Commit() {
 
 void TGeneralScreen::Disconnect() {
     linkUp_ = false;
+    if (recovering_)
+        EndRecovering();
+    recovery_.Forget();
     if (Session().IsConnected() || Session().IsConnecting())
         Session().Close();
     FillControls();
@@ -293,7 +347,7 @@ void TGeneralScreen::Disconnect() {
 }
 
 void TGeneralScreen::bbConectarClick(bool usb) {
-    if (Session().IsConnected()) {
+    if (Session().IsConnected() || recovering_) {
         Disconnect();
         return;
     }
@@ -309,7 +363,7 @@ void TGeneralScreen::bbConectarClick(bool usb) {
 }
 
 void TGeneralScreen::bbConectarIPClick() {
-    if (Session().IsConnected()) {
+    if (Session().IsConnected() || recovering_) {
         Disconnect();
         return;
     }
@@ -405,6 +459,10 @@ bool TGeneralScreen::Login() {
         Session().Close();
         return false;
     }
+    pendingTarget_.signature = Session().FetchRegister(SharedRegisters::kSignature);
+    pendingTarget_.serialNumber = Session().Image().SerialNumber();
+    pendingTarget_.password = dialog.Typed().toStdString();
+    recovery_.SetTarget(pendingTarget_);
     FillControls();
     const int minimum = Session().FetchRegister(SharedRegisters::kMinProgram);
     if (DeviceIdentity::NeedsNewerProgram(minimum))
@@ -463,6 +521,13 @@ bool TGeneralScreen::ConnectSerial(const QString& port, int address, const TLine
     SetConnecting(true);
     notification_->ShowAt(Corner(70, 120), 400, Text(Connecting));
     ForgetLastDevice();
+    recovery_.Forget();
+    pendingTarget_ = {};
+    pendingTarget_.serial = true;
+    pendingTarget_.port = port;
+    pendingTarget_.line = line;
+    pendingTarget_.comPort = comPort;
+    pendingTarget_.address = static_cast<std::uint8_t>(address);
     Session().SetSlaveAddress(static_cast<std::uint8_t>(address));
     Session().SetFamily(table_.family);
     if (!Session().OpenSerial(port, line, comPort)) {
@@ -476,6 +541,11 @@ bool TGeneralScreen::ConnectNetwork(const QString& deviceIp, const QString& pcIp
     SetConnecting(true);
     notification_->ShowAt(Corner(70, 120), 600, Text(Connecting) + "  (0s (max 20s))");
     ForgetLastDevice();
+    recovery_.Forget();
+    pendingTarget_ = {};
+    pendingTarget_.deviceIp = deviceIp;
+    pendingTarget_.pcIp = pcIp;
+    pendingTarget_.tcpPort = static_cast<std::uint16_t>(port);
     Session().SetFamily(table_.family);
     if (Session().OpenTcp(deviceIp, pcIp, static_cast<std::uint16_t>(port))) {
         // Wait for the connection, showing the seconds; a refused attempt ends the wait at once.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/SerialComm.h"
+#include "ui/general/LinkRecovery.h"
 #include "ui/common/Screen.h"
 
 #include <utility>
@@ -38,8 +39,11 @@ public:
         bool clock = true;
         double liveWait = 0.1; // flush wait of a tick; 0: the session's default
         int languageColumns = 2;
-        // Polls in a row that may fail before the device is taken as lost; 0: never.
+        // Polls in a row that may fail before the device is taken as lost; 0: five over a serial
+        // line, never over TCP (the socket says when it goes).
         int failedPollsAllowed = 0;
+        // A link that goes away by itself is reopened to the same device; false: it is said and left.
+        bool recoversLostLink = true;
     };
 
     TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent);
@@ -126,7 +130,15 @@ private:
     void SetConnecting(bool connecting);
     void FillIdentity(bool connected);
 
+    // A link that went away by itself is reopened to the same device, one attempt a tick.
+    bool StartRecovering();
+    void Recover();
+    void EndRecovering();
+
     TFamilyTable table_;
+    TLinkRecovery recovery_;
+    TLinkTarget pendingTarget_; // the link being connected, until the login
+    bool recovering_ = false;
     bool connecting_ = false; // a connection is being made
     bool linkUp_ = false;     // logged in and not disconnected by the user
     int failedPolls_ = 0;     // in a row

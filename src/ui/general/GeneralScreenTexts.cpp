@@ -106,6 +106,12 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
       "Se perdió la conexión con el equipo."}},
     {CommandSent, {"Comando enviado", "Command sent", "Comando enviado"}},
     {TrendCaption, {"Tendência", "Trend", "Tendencia"}},
+    {Reconnecting,
+     {"Conexão perdida, reconectando…", "Link lost, reconnecting…", "Conexión perdida, reconectando…"}},
+    {OtherDeviceOnLink,
+     {"Outro equipamento responde nesta conexão (número de série %1). A reconexão foi interrompida.",
+      "Another device answers on this link (serial number %1). Reconnecting has stopped.",
+      "Otro equipo responde en esta conexión (número de serie %1). La reconexión se ha detenido."}},
 }};
 static_assert(Language::InOrder(kTexts));
 

@@ -54,6 +54,8 @@ enum TId {
     DeviceLost,
     CommandSent,
     TrendCaption,
+    Reconnecting,
+    OtherDeviceOnLink,
     Count
 };
 

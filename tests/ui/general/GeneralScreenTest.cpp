@@ -286,7 +286,7 @@ TEST_F(GeneralScreen, FilesThatCannotBeLoadedAsTheyStand) {
               Cp1252::FromUnicode(dir.filePath("configuração.conf")));
 }
 
-TEST_F(GeneralScreen, LinkLostWhileConnectedIsSaidOnce) {
+TEST_F(GeneralScreen, ALostLinkIsRetriedQuietlyUntilDisconnected) {
     for (bool serial : {true, false}) {
         SCOPED_TRACE(serial ? "serial" : "tcp");
         TSimProcess sim({"--model", "T"});
@@ -299,12 +299,21 @@ TEST_F(GeneralScreen, LinkLostWhileConnectedIsSaidOnce) {
         QTest::qWait(300);
         screen->Timer1Timer();
         screen->Timer1Timer();
+        screen->Timer1Timer();
         EXPECT_FALSE(window->Session().IsConnected());
         EXPECT_EQ(Find<QLabel>(screen, "pnNumSerie")->text(), "Não Conectado");
+        EXPECT_EQ(Find<QLabel>(screen, "pnMensagem")->text(), "Conexão perdida, reconectando…");
+        EXPECT_TRUE(Find<QWidget>(screen, "pnMensagem")->isVisible());
+        EXPECT_EQ(prompts.shown.size(), boxes); // no box per attempt
+        // The connect button stops the retries.
+        EXPECT_EQ(Find<QAbstractButton>(screen, "bbConectar")->text(), "Desconectar");
+        Click(screen, "bbConectar");
         EXPECT_EQ(Find<QAbstractButton>(screen, "bbConectar")->text(), "Conectar Serial");
         EXPECT_TRUE(Find<QWidget>(screen, "bbConectarIP")->isEnabled());
-        EXPECT_EQ(Find<QLabel>(screen, "pnMensagem")->text(), "A conexão com o equipamento foi perdida.");
-        EXPECT_EQ(prompts.shown.size(), boxes); // no box per tick
+        EXPECT_FALSE(Find<QWidget>(screen, "pnMensagem")->isVisible());
+        screen->Timer1Timer();
+        EXPECT_FALSE(window->Session().IsConnected());
+        EXPECT_EQ(prompts.shown.size(), boxes);
     }
 }
 
