@@ -17,6 +17,8 @@
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/GeneralScreenTexts.h"
+#include "ui/general/ReportExport.h"
+#include "ui/general/ReportExportTexts.h"
 #include "ui/shell/FormAlterarRelogio.h"
 #include "ui/shell/FormChangeIp.h"
 #include "ui/shell/FormCompararConf.h"
@@ -103,6 +105,10 @@ void TGeneralScreen::BuildAdminRow(QVBoxLayout* layout) {
     bbAlterarIP_ = Button("bbAlterarIP", background_);
     for (QPushButton* b : {bbSalvarConf_, bbCarregarConf_, bbAlterarSenha_, bbAlterarIP_})
         adminRow->addWidget(b);
+    bbRelatorio_ = Button("bbRelatorio", background_);
+    adminRow->addWidget(bbRelatorio_);
+    connect(bbRelatorio_, &QPushButton::clicked, this,
+            [this] { TReportExport(Context(), Language(), this).Run(); });
     layout->addLayout(adminRow);
     connect(bbSalvarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbSalvarConfClick);
     connect(bbCarregarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbCarregarConfClick);
@@ -169,6 +175,7 @@ void TGeneralScreen::Retranslate() {
     bbCarregarConf_->setText(Text(LoadConf));
     bbAlterarSenha_->setText(Text(ChangePassword));
     bbAlterarIP_->setText(Text(ChangeIp));
+    bbRelatorio_->setText(ReportExportTexts::Text(ReportExportTexts::ReportButton, Language()));
     if (table_.clock) {
         bbAjustarRelogioComputador_->setText(Text(AdjustPc));
         bbAjustarRelogioManual_->setText(Text(AdjustManual));
@@ -190,6 +197,7 @@ void TGeneralScreen::SetConnectButtons() {
     bbConectarUsb_->setEnabled(!connecting_ && (!connected || !table_.comButton));
     bbConectarIP_->setEnabled(!connected && !connecting_);
     bbConectar_->setEnabled(!connecting_);
+    bbRelatorio_->setEnabled(connected && !connecting_);
 }
 
 void TGeneralScreen::SetConnecting(bool connecting) {

@@ -138,6 +138,7 @@ private:
     QPushButton* bbCarregarConf_ = nullptr;
     QPushButton* bbAlterarSenha_ = nullptr;
     QPushButton* bbAlterarIP_ = nullptr;
+    QPushButton* bbRelatorio_ = nullptr;
     QPushButton* bbAjustarRelogioComputador_ = nullptr;
     QPushButton* bbAjustarRelogioManual_ = nullptr;
     QLabel* pnNumSerie_ = nullptr;

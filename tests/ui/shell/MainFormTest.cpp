@@ -142,9 +142,9 @@ TEST(MainFormKeyboard, TabFollowsTheLayout) {
     window.show();
     QCoreApplication::processEvents();
     QWidget* screen = window.ShownScreen();
-    EXPECT_EQ(TabChain(screen->findChild<QWidget*>("bbConectar"), 9),
+    EXPECT_EQ(TabChain(screen->findChild<QWidget*>("bbConectar"), 10),
               (QStringList{"bbConectar", "bbConectarUsb", "bbConectarIP", "bbSalvarConf", "bbCarregarConf",
-                           "bbAlterarSenha", "bbAlterarIP", "bbAjustarRelogioComputador",
+                           "bbAlterarSenha", "bbAlterarIP", "bbRelatorio", "bbAjustarRelogioComputador",
                            "bbAjustarRelogioManual"}));
     // The relay names: along the top row, then along the bottom one.
     const QStringList names = TabChain(screen->findChild<QWidget*>("edRele1"), 10);
