@@ -123,4 +123,13 @@ TEST(ReportButton, AnUnwritableTargetIsAnError) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
+// A device that does not answer while the report reads it: said, and no file is asked for.
+TEST(ReportButton, AFailedReadAsksForNoFile) {
+    TLoggedInWindow w({"--model", "T", "--drop-first", "1"}, 0);
+    ASSERT_TRUE(w.Connect(TLink::Tcp));
+    w.prompts.shown.clear();
+    Click(w.General(), "bbRelatorio");
+    EXPECT_EQ(w.prompts.shown, (QStringList{"error: Erro na leitura da configuração do equipamento."}));
+}
+
 } // namespace
