@@ -34,6 +34,7 @@ public:
     void Read(const TIniDocument& document, int fileSerialNumber);
     // Writes the whole record into that serial number's file.
     bool Save(int serialNumber);
+    const std::string& Folder() const { return folder_; }
 
     int serialNumber = 1;
     int res127 = 12700; // hundredths of an ohm

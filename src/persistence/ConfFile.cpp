@@ -304,11 +304,15 @@ std::string FormatDateTimeGenerated(double days) {
     return ec == std::errc() ? std::string(text, end) : std::string("0");
 }
 
-bool SaveConfFile(const TEquipComm& session, const std::string& path) {
+TIniDocument ConfDocument(const TEquipComm& session) {
     TIniDocument document;
     for (const TConfKey& key : ConfSchema(session.Family()))
         WriteKey(document, session, key);
-    return document.Save(path);
+    return document;
+}
+
+bool SaveConfFile(const TEquipComm& session, const std::string& path) {
+    return ConfDocument(session).Save(path);
 }
 
 TLoadReport CheckConfDocument(int family, bool networkPortFlag, const TIniDocument& document) {

@@ -13,6 +13,8 @@ class TIniDocument;
 // refresh the image from the device first.
 namespace ConfFile {
 
+// The document a save writes, from the session's image.
+TIniDocument ConfDocument(const TEquipComm& session);
 // False when the file cannot be written (the previous file, if any, is left as it was).
 bool SaveConfFile(const TEquipComm& session, const std::string& path);
 

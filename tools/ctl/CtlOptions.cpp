@@ -23,6 +23,8 @@ const char* const kCtlUsage =
     "                            that lacks keys is refused unless they may take their defaults\n"
     "  diff-conf FILE            the settings a load of FILE would change: \"SECTION KEY DEVICE FILE\" per\n"
     "                            line; exit 0 when none, 3 when some differ; nothing is written\n"
+    "  report FILE               a commissioning report of the device into FILE (HTML): identity,\n"
+    "                            every setting of its configuration file, readings, calibration points\n"
     "  events FILE               thermal: the event log into FILE, one line per event, CR LF, as the\n"
     "                            event screen writes it (date \"dd/mm/yy hh:nn:ss:zzz\" with \"/\" and "
     "\":\",\n"
@@ -196,11 +198,12 @@ void ParseCommand(const QStringList& words, TCtlOptions& options) {
         options.command = TCtlCommand::Watch;
         options.first = ParseInt(args[0], 0, 65535, "register");
         options.count = ParseInt(args[1], 1, 65536 - options.first, "count");
-    } else if (name == "save-conf" || name == "load-conf" || name == "diff-conf") {
+    } else if (name == "save-conf" || name == "load-conf" || name == "diff-conf" || name == "report") {
         if (args.size() != 1)
             throw TParseError{QStringLiteral("%1 takes FILE").arg(name)};
         options.command = name == "save-conf"   ? TCtlCommand::SaveConf
                           : name == "load-conf" ? TCtlCommand::LoadConf
+                          : name == "report"    ? TCtlCommand::Report
                                                 : TCtlCommand::DiffConf;
         options.file = args[0];
     } else {

@@ -26,7 +26,8 @@ enum class TCtlCommand {
     Records,
     EraseRecords,
     DiffConf,
-    Watch
+    Watch,
+    Report
 };
 
 // The command line of qel880ctl, checked for ranges.
@@ -45,7 +46,7 @@ struct TCtlOptions {
     int first = 0;                   // read: first register; write: register
     int count = 1;                   // read
     std::vector<int> values;         // write: values; command: the code
-    QString file;                    // save-conf, load-conf, diff-conf, events, records
+    QString file;                    // save-conf, load-conf, diff-conf, report, events, records
     bool defaultsForMissing = false; // load-conf: keys the file lacks take their defaults
     std::optional<QDateTime> clock;  // clock set: the time to set, nothing for the computer's now
     QString newPassword;             // password set, in capitals

@@ -9,9 +9,12 @@
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/SharedRegisters.h"
+#include "persistence/CalibrationRecord.h"
+#include "persistence/CommissioningReport.h"
 #include "persistence/ConfFile.h"
 #include "persistence/ConfRefresh.h"
 #include "persistence/Cp1252.h"
+#include "persistence/DataFolder.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -77,6 +80,8 @@ int TCtlRunner::Dispatch() {
         return LoadConf();
     case TCtlCommand::DiffConf:
         return DiffConf();
+    case TCtlCommand::Report:
+        return Report();
     case TCtlCommand::Events:
         return device.Events();
     case TCtlCommand::EraseEvents:
@@ -329,4 +334,22 @@ int TCtlRunner::DiffConf() {
              << Cp1252::ToUnicode(d.device) << ' ' << Cp1252::ToUnicode(d.file) << '\n';
     out_.flush();
     return differences.empty() ? 0 : kDiffers;
+}
+
+int TCtlRunner::Report() {
+    // The report names the device by the family asked for: another family's registers would
+    // read as nonsense under its headings.
+    if (!CheckFamily(options_.family))
+        return 1;
+    ReadNetworkPortFlag();
+    if (!CommissioningReport::Read(session_))
+        return Fail(QStringLiteral("Error reading the configuration from the device."));
+    TCalibrationRecord record(DataFolder());
+    record.Load(session_.Image().SerialNumber());
+    const CommissioningReport::TInputs inputs{1, QDateTime::currentDateTime(), &record};
+    if (!CommissioningReport::SaveHtml(CommissioningReport::Html(session_, inputs),
+                                       options_.file.toStdString()))
+        return Fail(QStringLiteral("cannot write the report (%1)").arg(options_.file));
+    out_ << "saved" << Qt::endl;
+    return 0;
 }

@@ -34,6 +34,7 @@ private:
     int SaveConf();
     int LoadConf();
     int DiffConf();
+    int Report();
     void ReadNetworkPortFlag();
     bool RefreshImage();
     int Fail(const QString& message);

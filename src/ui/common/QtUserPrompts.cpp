@@ -14,6 +14,12 @@ QString QtFilter(const QString& filter) {
 QFileDialog* MakeFileDialog(QWidget* parent, const TFileDialogRequest& request) {
     auto* dialog = new QFileDialog(parent, request.title, request.directory, QtFilter(request.filter));
     dialog->setDefaultSuffix(request.defaultSuffix);
+    // With several kinds in the filter, a name typed without a suffix takes the chosen kind's.
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& chosen) {
+        const QString suffix = chosen.section("(*.", 1, 1).section(')', 0, 0).section(' ', 0, 0);
+        if (!suffix.isEmpty())
+            dialog->setDefaultSuffix(suffix);
+    });
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     return dialog;
 }

@@ -18,6 +18,8 @@
 #include "ui/common/Widgets.h"
 #include "ui/general/FormTendencia.h"
 #include "ui/general/GeneralScreenTexts.h"
+#include "ui/general/ReportExport.h"
+#include "ui/general/ReportExportTexts.h"
 #include "ui/shell/FormAlterarRelogio.h"
 #include "ui/shell/FormChangeIp.h"
 #include "ui/shell/FormCompararConf.h"
@@ -108,6 +110,10 @@ void TGeneralScreen::BuildAdminRow(QVBoxLayout* layout) {
     bbAlterarIP_ = Button("bbAlterarIP", background_);
     for (QPushButton* b : {bbSalvarConf_, bbCarregarConf_, bbAlterarSenha_, bbAlterarIP_})
         adminRow->addWidget(b);
+    bbRelatorio_ = Button("bbRelatorio", background_);
+    adminRow->addWidget(bbRelatorio_);
+    connect(bbRelatorio_, &QPushButton::clicked, this,
+            [this] { TReportExport(Context(), Language(), this).Run(); });
     layout->addLayout(adminRow);
     connect(bbSalvarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbSalvarConfClick);
     connect(bbCarregarConf_, &QPushButton::clicked, this, &TGeneralScreen::bbCarregarConfClick);
@@ -186,6 +192,7 @@ void TGeneralScreen::Retranslate() {
     bbAlterarIP_->setText(Text(ChangeIp));
     bbTendencia_->setText(Text(TrendCaption));
     trend_->ApplyLanguage(Language());
+    bbRelatorio_->setText(ReportExportTexts::Text(ReportExportTexts::ReportButton, Language()));
     if (table_.clock) {
         bbAjustarRelogioComputador_->setText(Text(AdjustPc));
         bbAjustarRelogioManual_->setText(Text(AdjustManual));
@@ -208,6 +215,7 @@ void TGeneralScreen::SetConnectButtons() {
     bbConectarUsb_->setEnabled(!connecting_ && (!connected || !table_.comButton));
     bbConectarIP_->setEnabled(!connected && !connecting_);
     bbConectar_->setEnabled(!connecting_);
+    bbRelatorio_->setEnabled(connected && !connecting_);
 }
 
 void TGeneralScreen::SetConnecting(bool connecting) {

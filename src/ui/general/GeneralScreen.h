@@ -154,6 +154,7 @@ private:
     QPushButton* bbCarregarConf_ = nullptr;
     QPushButton* bbAlterarSenha_ = nullptr;
     QPushButton* bbAlterarIP_ = nullptr;
+    QPushButton* bbRelatorio_ = nullptr;
     QPushButton* bbAjustarRelogioComputador_ = nullptr;
     QPushButton* bbAjustarRelogioManual_ = nullptr;
     QPushButton* bbTendencia_ = nullptr;

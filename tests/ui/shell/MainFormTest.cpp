@@ -142,10 +142,10 @@ TEST(MainFormKeyboard, TabFollowsTheLayout) {
     window.show();
     QCoreApplication::processEvents();
     QWidget* screen = window.ShownScreen();
-    EXPECT_EQ(TabChain(screen->findChild<QWidget*>("bbConectar"), 10),
+    EXPECT_EQ(TabChain(screen->findChild<QWidget*>("bbConectar"), 11),
               (QStringList{"bbConectar", "bbConectarUsb", "bbConectarIP", "bbSalvarConf", "bbCarregarConf",
-                           "bbAlterarSenha", "bbAlterarIP", "bbTendencia", "bbAjustarRelogioComputador",
-                           "bbAjustarRelogioManual"}));
+                           "bbAlterarSenha", "bbAlterarIP", "bbRelatorio", "bbTendencia",
+                           "bbAjustarRelogioComputador", "bbAjustarRelogioManual"}));
     // The relay names: along the top row, then along the bottom one.
     const QStringList names = TabChain(screen->findChild<QWidget*>("edRele1"), 10);
     EXPECT_EQ(names, (QStringList{"edRele1", "edRele3", "edRele5", "edRele7", "edRele9", "edRele2", "edRele4",
