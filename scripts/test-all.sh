@@ -21,6 +21,12 @@ echo "clang-tidy: $(grep -c '^clang-tidy' "$tidy_log") files, no findings"
 rm -f "$tidy_log"
 ctest --preset dev
 
+# The Debian package, from a release build of only the programs it installs.
+cmake --preset release
+cmake --build --preset release --target qel880 qel880ctl qel880-sim
+(cd build/release && cpack -G DEB)
+bash scripts/check-package.sh
+
 cmake --preset dev-asan
 cmake --build --preset dev-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset dev-asan
