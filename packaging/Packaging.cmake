@@ -28,10 +28,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qel880)
 set(CPACK_PACKAGE_VENDOR Corvane)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Service tool for QEL880 controllers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Connects to one controller of the QEL880 family over Modbus RTU or TCP to identify it, watch its\n"
-    "live values, edit, save and load its settings and download its logs; with a command-line client\n"
-    "(qel880ctl) and a device simulator (qel880-sim).")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Connects to one controller of the QEL880 family over Modbus RTU or TCP to identify it, watch its "
+  "live values, edit, save and load its settings and download its logs; with a command-line client "
+  "(qel880ctl) and a device simulator (qel880-sim).")
 set(CPACK_PACKAGE_CONTACT "Corvane QEL880 service tool developers")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Checks the Debian package of the release build: the files it installs, its dependencies, a valid
-# metainfo, and programs that start from where the package puts them.
+# Checks the Debian package built in the given build folder (default build/release): the files it
+# installs, its dependencies, a valid metainfo, and programs that start from where it puts them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 version=$(sed -n 's/^project(QEL880 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-deb="build/release/qel880_${version}_$(dpkg --print-architecture).deb"
+deb="${1:-build/release}/qel880_${version}_$(dpkg --print-architecture).deb"
 fail() {
     echo "check-package: $deb: $*" >&2
     exit 1
