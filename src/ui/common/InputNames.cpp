@@ -17,6 +17,8 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace {
 
 // The name this helper gave, told apart from one set by hand.
@@ -126,7 +128,8 @@ TCaption CaptionBefore(const TPlace& place) {
     const auto* box = qobject_cast<QBoxLayout*>(place.layout);
     const bool row =
         box && (box->direction() == QBoxLayout::LeftToRight || box->direction() == QBoxLayout::RightToLeft);
-    for (int i = place.index - 1; i >= (row ? 0 : place.index - 1) && i >= 0; --i) {
+    const int first = row ? 0 : std::max(place.index - 1, 0);
+    for (int i = place.index - 1; i >= first; --i) {
         if (TCaption caption = CaptionAt(place.layout->itemAt(i)); caption.label)
             return caption;
     }
@@ -172,7 +175,7 @@ QString Headings(const QWidget* w) {
     const auto* grid = qobject_cast<const QTableWidget*>(w);
     if (!grid)
         return {};
-    auto headings = [grid](int count, auto cell) {
+    auto headings = [](int count, auto cell) {
         QStringList texts;
         for (int i = 0; i < count; ++i) {
             if (const QTableWidgetItem* item = cell(i); item && !item->text().trimmed().isEmpty())
