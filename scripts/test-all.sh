@@ -21,6 +21,12 @@ echo "clang-tidy: $(grep -c '^clang-tidy' "$tidy_log") files, no findings"
 rm -f "$tidy_log"
 ctest --preset dev
 
+# The Debian package, from a release build of only the programs it installs (a folder of its own:
+# packaging builds every target of its build).
+cmake --preset release -B build/package -DQEL880_TESTS=OFF -DQEL880_BENCH=OFF
+cmake --build build/package -j 2 --target package
+bash scripts/check-package.sh build/package
+
 cmake --preset dev-asan
 cmake --build --preset dev-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset dev-asan

@@ -84,6 +84,10 @@ bool TEquipComm::OpenSerial(const QString& portName, const TLineSettings& settin
     return opened;
 }
 
+bool TEquipComm::SerialAccessDenied() const {
+    return rtu_->AccessDenied();
+}
+
 bool TEquipComm::OpenTcp(const QString& deviceIp, const QString& localIp, std::uint16_t port) {
     Close();
     tcp_ = true;

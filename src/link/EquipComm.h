@@ -42,6 +42,8 @@ public:
 
     // Connection management; every open first closes the previous link and empties the queues.
     bool OpenSerial(const QString& portName, const TLineSettings& settings, bool comPortConnection);
+    // The last serial open failed because the system refused this user the port.
+    bool SerialAccessDenied() const;
     // True when the connection was started; IsConnected follows when it completes.
     bool OpenTcp(const QString& deviceIp, const QString& localIp, std::uint16_t port);
     void Close();

@@ -18,6 +18,7 @@ public:
     TRtuLink(const TRegisterImage& image, TValueSink sink);
 
     bool Open(const QString& path, const TLineSettings& settings);
+    bool AccessDenied() const { return serial_.AccessDenied(); }
     // Called when the open port goes away; the link is closed by then.
     void SetLostHandler(std::function<void()> handler) { serial_.SetLostHandler(std::move(handler)); }
     void Close();

@@ -1,10 +1,17 @@
 #include "link/SerialComm.h"
 
+#include <QFile>
 #include <QSerialPort>
 #include <QThread>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -16,6 +23,18 @@ constexpr std::array<int, 2> kRetryPausesMs{500, 1000};
 // error, again on every pass of the event loop.
 bool IsLoss(QSerialPort::SerialPortError error) {
     return error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+}
+
+// The port reports a busy or locked device as a permission error too: only a port this user may
+// not read and write (checked with the ids the open used) is refused by the system.
+bool Refused(const QString& path) {
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), R_OK | W_OK, AT_EACCESS) != 0 &&
+           errno == EACCES;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
 }
 
 } // namespace
@@ -56,6 +75,7 @@ bool TSerialComm::OpenPort(const QString& path, const TLineSettings& settings) {
         QThread::msleep(static_cast<unsigned long>(pause));
         opened = port_->open(QIODevice::ReadWrite);
     }
+    accessDenied_ = !opened && port_->error() == QSerialPort::PermissionError && Refused(path);
     if (!opened)
         return false;
     if (!Configure(settings)) {

@@ -31,6 +31,9 @@ public:
 
     // Three attempts, 500 ms and 1000 ms apart; a setting the port rejects closes it again.
     bool OpenPort(const QString& path, const TLineSettings& settings);
+    // The last open failed because the system refused this user the port (not in the group that
+    // owns it), rather than because it is missing, busy or rejected a setting.
+    bool AccessDenied() const { return accessDenied_; }
     bool IsOpen() const;
     // True iff every byte left within 2000 ms.
     bool WriteBytes(std::span<const std::uint8_t> bytes);
@@ -56,4 +59,5 @@ private:
     std::unique_ptr<QSerialPort> port_;
     std::function<void()> lost_;
     int baudRate_ = 9600;
+    bool accessDenied_ = false;
 };

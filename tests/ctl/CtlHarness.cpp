@@ -2,11 +2,17 @@
 
 #include "WaitUntil.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
-TRun RunCtl(const QStringList& arguments) {
+#include <unistd.h>
+
+namespace {
+
+TRun Run(const QString& program, const QStringList& arguments) {
     QProcess process;
-    process.start(QEL880CTL_PATH, arguments);
+    process.start(program, arguments);
     TRun run;
     if (!process.waitForStarted(5000) ||
         !WaitUntil([&] { return process.state() == QProcess::NotRunning; }, 60000))
@@ -15,6 +21,30 @@ TRun RunCtl(const QStringList& arguments) {
     run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     run.err = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
+}
+
+} // namespace
+
+TRun RunCtl(const QStringList& arguments) {
+    return Run(QEL880CTL_PATH, arguments);
+}
+
+bool OpenToEveryone(const QString& folder) {
+    return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                             QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther);
+}
+
+TRun RunCtlUnprivileged(const QStringList& arguments) {
+    if (geteuid() != 0)
+        return RunCtl(arguments);
+    // Nobody may be kept out of the build tree (a checkout under /root).
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("qel880ctl");
+    if (!OpenToEveryone(dir.path()) || !QFile::copy(QEL880CTL_PATH, copy))
+        return {};
+    return Run("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", copy} + arguments);
 }
 
 void FillIdentity(std::map<std::uint16_t, std::uint16_t>& regs) {

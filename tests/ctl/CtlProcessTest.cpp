@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -122,6 +125,38 @@ TEST(CtlConnect, RefusedAndBadUsage) {
     run = RunCtl({"--tcp", "127.0.0.1", "write", "1", "70000"});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.contains("usage"));
+}
+
+// A port the system refuses this user (a pty of mode 000) names the group that grants access; the
+// same port once its mode lets the user in, and a missing port, do not.
+TEST(CtlConnect, RefusedSerialPortNamesTheDialoutGroup) {
+    TBothLinkPeers peers;
+    ASSERT_TRUE(peers.IsReady());
+    const QByteArray device = QFileInfo(peers.pty.ProgramEnd()).canonicalFilePath().toLocal8Bit();
+    QTemporaryDir dir; // a way to the port that an unprivileged user may follow
+    const QString port = dir.filePath("port");
+    ASSERT_TRUE(OpenToEveryone(dir.path()) && QFile::link(QString::fromLocal8Bit(device), port));
+    if (geteuid() == 0) {
+        ASSERT_EQ(::chown(device.constData(), 65534, 65534), 0);
+    }
+
+    ASSERT_TRUE(QFile::setPermissions(QString::fromLocal8Bit(device), {}));
+    TRun run = RunCtlUnprivileged({"--serial", port, "identify"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("cannot open serial port " + port + ": permission denied") &&
+                run.err.contains("dialout group"))
+        << run.err.toStdString();
+
+    ASSERT_TRUE(QFile::setPermissions(QString::fromLocal8Bit(device),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    run = RunCtlUnprivileged({"--serial", port, "identify"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, kIdentity);
+
+    run = RunCtlUnprivileged({"--serial", "/dev/qel880-no-such-port", "identify"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("cannot open serial port /dev/qel880-no-such-port"));
+    EXPECT_FALSE(run.err.contains("dialout")) << run.err.toStdString();
 }
 
 TEST(CtlUsage, HelpAndVersionOnStandardOutput) {

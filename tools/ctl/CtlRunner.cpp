@@ -133,7 +133,12 @@ int TCtlRunner::PasswordSet() {
 bool TCtlRunner::Open() {
     if (!options_.serialPath.isEmpty()) {
         if (!session_.OpenSerial(options_.serialPath, options_.line, true)) {
-            Fail(QStringLiteral("cannot open serial port %1").arg(options_.serialPath));
+            QString message = QStringLiteral("cannot open serial port %1").arg(options_.serialPath);
+            if (session_.SerialAccessDenied())
+                message +=
+                    QStringLiteral(": permission denied; serial ports belong to the dialout group: add "
+                                   "the user to it (sudo usermod -aG dialout $USER) and log in again");
+            Fail(message);
             return false;
         }
         return true;

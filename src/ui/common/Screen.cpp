@@ -1,6 +1,7 @@
 #include "ui/common/Screen.h"
 
 #include "link/EquipComm.h"
+#include "ui/common/InputNames.h"
 #include "ui/common/Language.h"
 #include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
@@ -23,6 +24,7 @@ void TScreen::ShowScreen(int language) {
 void TScreen::ApplyLanguage(int language) {
     language_ = Language::Index(language);
     Retranslate();
+    InputNames::Apply(this);
 }
 
 void TScreen::FillControls() {
@@ -61,5 +63,6 @@ QPoint TScreen::Corner(int dx, int dy) const {
 
 int TScreen::ExecAt(QDialog& dialog, int dx, int dy) {
     dialog.move(Corner(dx, dy));
+    InputNames::Apply(&dialog);
     return Prompts().Exec(dialog);
 }

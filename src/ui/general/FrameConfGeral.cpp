@@ -150,6 +150,9 @@ void TFrameConfGeral::RetranslateReadings() {
     SetCell(sgMedidasEnrolamento_, 0, 1, t(HeadingTemperature));
     SetCell(sgMedidasEnrolamento_, 0, 2, t(HeadingCurrent));
     SetCell(sgMedidasEnrolamento_, 0, 3, t(HeadingCurrentPercent));
+    // No caption beside a relay's name: its lamp and picture show which relay it is.
+    for (std::size_t i = 0; i < edRele_.size(); ++i)
+        edRele_[i]->setAccessibleName(t(RelayName).arg(i + 1));
 }
 
 void TFrameConfGeral::ClearReadings() {

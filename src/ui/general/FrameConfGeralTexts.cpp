@@ -14,6 +14,7 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
     {HeadingWinding, {"Enr.", "Wind.", "Devan."}},
     {HeadingCurrent, {"Corrente (A)", "Current (A)", "Corriente (A)"}},
     {HeadingCurrentPercent, {"Corrente (%)", "Current (%)", "Corriente (%)"}},
+    {RelayName, {"Nome do relé %1", "Name of relay %1", "Nombre del relé %1"}},
 }};
 static_assert(Language::InOrder(kTexts));
 

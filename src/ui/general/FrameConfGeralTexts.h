@@ -19,6 +19,7 @@ enum TId {
     HeadingWinding,
     HeadingCurrent,
     HeadingCurrentPercent,
+    RelayName,
     Count
 };
 

@@ -166,6 +166,11 @@ void TFrameConfGeral_QEL880IRR::RetranslateReadings() {
         {0, OutputPump}, {6, OutputBlock}, {7, OutputWater}, {8, OutputPressure}, {9, OutputFailure}};
     for (const auto& [i, id] : captions)
         lblRele_[i]->setText(t(id));
+    // No caption beside a branch's name: its lamp and picture show which output it is.
+    for (std::size_t i = 0; i < edRele_.size(); ++i) {
+        if (edRele_[i])
+            edRele_[i]->setAccessibleName(t(BranchName).arg(i + 1));
+    }
 }
 
 void TFrameConfGeral_QEL880IRR::FillReadings(bool connected) {

@@ -29,6 +29,7 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
     {NoActiveValve, {"Nenhuma válvula acionada", "No active valve", "Ninguna válvula accionada"}},
     {SystemOk, {"Sistema OK", "System OK", "Sistema OK"}},
     {DeviceDisconnected, {"Equipamento desconectado", "Device disconnected", "Equipo desconectado"}},
+    {BranchName, {"Nome da saída %1", "Name of output %1", "Nombre de la salida %1"}},
 }};
 static_assert(Language::InOrder(kTexts));
 

@@ -34,6 +34,7 @@ enum TId {
     NoActiveValve,
     SystemOk,
     DeviceDisconnected,
+    BranchName,
     Count
 };
 

@@ -539,7 +539,7 @@ bool TGeneralScreen::ConnectSerial(const QString& port, int address, const TLine
     Session().SetSlaveAddress(static_cast<std::uint8_t>(address));
     Session().SetFamily(table_.family);
     if (!Session().OpenSerial(port, line, comPort)) {
-        Abandon(AccessError);
+        Abandon(Session().SerialAccessDenied() ? PortDenied : AccessError);
         return EndConnecting(false);
     }
     return EndConnecting(IdentifyAndLogin(true));

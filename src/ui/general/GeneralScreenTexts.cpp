@@ -23,6 +23,13 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
     {Connecting, {"Conectando...", "Connecting...", "Conectando..."}},
     {ConnectingMore, {"Conectando.....", "Connecting.....", "Conectando....."}},
     {AccessError, {"Erro de acesso", "Access error", "Error de acceso"}},
+    {PortDenied,
+     {"O sistema não deu acesso a esta porta serial ao seu usuário. As portas seriais são do grupo "
+      "dialout: adicione o usuário a ele (sudo usermod -aG dialout $USER) e entre de novo na sessão.",
+      "The system refused your user access to this serial port. Serial ports belong to the dialout "
+      "group: add the user to it (sudo usermod -aG dialout $USER) and log in again.",
+      "El sistema no dio acceso a este puerto serie a su usuario. Los puertos serie son del grupo "
+      "dialout: agregue el usuario a él (sudo usermod -aG dialout $USER) e inicie sesión de nuevo."}},
     {NoSignature,
      {"O equipamento não respondeu a assininatura. É possível que o firmware esteja desatualizado.",
       "Device did not answer the signature. It is possible that the firmware is outdated.",

@@ -28,6 +28,7 @@ enum TId {
     Connecting,
     ConnectingMore,
     AccessError,
+    PortDenied,
     NoSignature,
     SignatureOf,
     InvalidSignature,

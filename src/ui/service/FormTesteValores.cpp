@@ -3,6 +3,7 @@
 #include "link/EquipComm.h"
 #include "model/Family.h"
 #include "model/MeasurementSimulation.h"
+#include "ui/common/InputNames.h"
 #include "ui/common/Language.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
@@ -111,6 +112,7 @@ void TFormTesteValores::ApplyLanguage(int language) {
     const int family = Session().Family();
     for (int row = 1; row <= kRows; ++row)
         SetCell(sgValores_, row, 0, RowLabel(family, row, language_));
+    InputNames::Apply(this);
 }
 
 void TFormTesteValores::FillControls() {

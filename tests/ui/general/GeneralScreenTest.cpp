@@ -8,6 +8,7 @@
 
 #include "link/EquipComm.h"
 #include "persistence/Cp1252.h"
+#include "ui/common/ClickableLabel.h"
 #include "ui/general/FrameConfGeral.h"
 #include "ui/general/RelayIndicator.h"
 #include "ui/shell/FormEntraIP.h"
@@ -18,11 +19,14 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
+
+#include <unistd.h>
 
 namespace {
 
@@ -130,6 +134,59 @@ TEST_F(GeneralScreen, SerialConnectionFailures) {
     ASSERT_TRUE(newer.IsReady());
     EXPECT_TRUE(ConnectSerial(newer.RtuPath()));
     EXPECT_TRUE(prompts.shown.back().startsWith("warning: ") && prompts.shown.back().endsWith("1.3.0"));
+}
+
+// Root opens any port whatever its mode: for the open the test acts as nobody, with effective ids
+// that root takes back afterwards.
+class TActingAsNobody {
+public:
+    TActingAsNobody() : root_(geteuid() == 0) {
+        if (root_ && (setegid(65534) != 0 || seteuid(65534) != 0))
+            ADD_FAILURE() << "cannot act as nobody";
+    }
+    ~TActingAsNobody() {
+        if (root_ && (seteuid(0) != 0 || setegid(0) != 0))
+            ADD_FAILURE() << "cannot act as root again";
+    }
+    TActingAsNobody(const TActingAsNobody&) = delete;
+    TActingAsNobody& operator=(const TActingAsNobody&) = delete;
+
+private:
+    bool root_;
+};
+
+TEST_F(GeneralScreen, RefusedSerialPortNamesTheDialoutGroup) {
+    TPtyPair pty;
+    ASSERT_TRUE(pty.IsReady());
+    ASSERT_TRUE(QFile::setPermissions(QFileInfo(pty.ProgramEnd()).canonicalFilePath(), {})); // mode 000
+    Start();
+    const struct {
+        const char* flag;
+        const char* refused;
+        const char* missing;
+    } kLanguages[] = {
+        {"imgPortugues", "error: O sistema não deu acesso a esta porta serial", "error: Erro de acesso"},
+        {"imgIngles", "error: The system refused your user access to this serial port",
+         "error: Access error"},
+        {"imgEspanhol", "error: El sistema no dio acceso a este puerto serie", "error: Error de acceso"},
+    };
+    for (const auto& language : kLanguages) {
+        SCOPED_TRACE(language.flag);
+        emit Find<TClickableLabel>(window.get(), language.flag)->clicked();
+        prompts.dialogs = {SerialPort(pty.ProgramEnd())};
+        {
+            const TActingAsNobody nobody;
+            Click(screen, "bbConectar");
+        }
+        EXPECT_FALSE(window->Session().IsConnected());
+        EXPECT_TRUE(prompts.shown.back().startsWith(QString::fromUtf8(language.refused)) &&
+                    prompts.shown.back().contains("dialout"))
+            << prompts.shown.back().toStdString();
+
+        prompts.dialogs = {SerialPort("/dev/qel880-no-such-port")};
+        Click(screen, "bbConectar");
+        EXPECT_EQ(prompts.shown.back(), QString::fromUtf8(language.missing));
+    }
 }
 
 TEST_F(GeneralScreen, MembraneVariantPollsOnlyItsRtd) {
