@@ -20,7 +20,7 @@ for file in ./usr/bin/qel880 ./usr/bin/qel880ctl ./usr/bin/qel880-sim ./usr/shar
 done
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6widgets6 libqt6serialport6 libqt6network6 libmodbus5 libqt6svg6; do
+for package in libqt6widgets6 libqt6charts6 libqt6serialport6 libqt6network6 libmodbus5 libqt6svg6; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "does not depend on $package (Depends: $depends)"
 done
 
