@@ -35,8 +35,12 @@ void TScreen::FillControls() {
 }
 
 void TScreen::CommitControls() {
-    if (filling_ || !Session().IsConnected())
+    if (filling_)
         return;
+    if (!Session().IsConnected()) {
+        CommitWhileDisconnected();
+        return;
+    }
     Commit();
 }
 

@@ -33,6 +33,8 @@ protected:
     virtual void QueueReads(TReadBatch& /*batch*/) {}
     virtual void Fill() = 0;
     virtual void Commit() {}
+    // A change made while nothing is connected: it is not sent.
+    virtual void CommitWhileDisconnected() {}
     virtual void Tick() {}
 
     // A timer named "Timer1" that runs Tick every `ms`; a tick still running when the next is due

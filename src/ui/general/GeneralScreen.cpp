@@ -326,6 +326,14 @@ void TGeneralScreen::Recover() {
     SetConnectButtons();
 }
 
+void TGeneralScreen::CommitWhileDisconnected() {
+    if (!recovering_)
+        return;
+    // Said, and the controls put back: nothing is kept to be sent when the link returns.
+    Prompts().Error(this, Text(NotSentLinkDown));
+    FillControls();
+}
+
 void TGeneralScreen::EndRecovering() {
     recovering_ = false;
     notification_->hide();

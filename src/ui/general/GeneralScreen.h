@@ -102,6 +102,7 @@ protected:
     void Retranslate() final;
     void Fill() final;
     void Commit() final;
+    void CommitWhileDisconnected() final;
     void Tick() final;
 
 private:

@@ -119,6 +119,10 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
      {"Outro equipamento responde nesta conexão (número de série %1). A reconexão foi interrompida.",
       "Another device answers on this link (serial number %1). Reconnecting has stopped.",
       "Otro equipo responde en esta conexión (número de serie %1). La reconexión se ha detenido."}},
+    {NotSentLinkDown,
+     {"A alteração não foi enviada: a conexão está sendo restabelecida.",
+      "The change was not sent: the link is being reopened.",
+      "El cambio no se envió: la conexión se está restableciendo."}},
 }};
 static_assert(Language::InOrder(kTexts));
 

@@ -57,6 +57,7 @@ enum TId {
     TrendCaption,
     Reconnecting,
     OtherDeviceOnLink,
+    NotSentLinkDown,
     Count
 };
 

@@ -4,6 +4,7 @@
 #include "WaitUntil.h"
 
 #include "link/EquipComm.h"
+#include "model/SharedRegisters.h"
 #include "ui/general/GeneralScreen.h"
 
 #include <QLabel>
@@ -28,15 +29,23 @@ TEST(LinkRecovery, TheSameDeviceIsFoundAgainOverEitherLink) {
         // the pty at the same path, the listener on the same port.
         TLoggedInWindow w({"--model", "T", "--vanish-after", "2", "--return-after", "2"}, kThermal);
         ASSERT_TRUE(w.Connect(link));
+        const auto language = w.Device(SharedRegisters::kLanguage);
+        ASSERT_TRUE(language);
         TGeneralScreen* screen = w.General();
         EXPECT_TRUE(WaitUntil([&] { return Message(screen) == "Conexão perdida, reconectando…"; }, 8000));
         EXPECT_EQ(Find<QLabel>(screen, "pnNumSerie")->text(), "Não Conectado");
+        // A change made meanwhile is said not to be sent, and is not sent when the link returns.
+        Click(screen, language == 1 ? "rgIdioma_0" : "rgIdioma_1");
+        EXPECT_EQ(w.prompts.shown,
+                  QStringList({"error: A alteração não foi enviada: a conexão está sendo restabelecida."}));
+        w.prompts.shown.clear();
         ASSERT_TRUE(WaitUntil([&] { return w.Window().Session().IsConnected() && Message(screen).isEmpty(); },
                               10000));
         // Logged in again with the password typed at the connection, and polling: no dialog, no box.
         EXPECT_EQ(Find<QLabel>(screen, "pnNumSerie")->text(), "Num. Serie: 880001");
         EXPECT_EQ(w.prompts.dialogNames.count("FormSenha"), 1);
         EXPECT_TRUE(w.prompts.shown.isEmpty()) << w.prompts.shown.join("; ").toStdString();
+        EXPECT_EQ(w.Device(SharedRegisters::kLanguage), language);
         const auto oil = w.Device(510);
         ASSERT_TRUE(oil);
         EXPECT_TRUE(WaitUntil(
