@@ -21,6 +21,7 @@ constexpr TName kRtdTemperature{"Temperatura RTD", "RTD temperature", "Temperatu
 constexpr TName kRtdResistance{"Resistência RTD", "RTD resistance", "Resistencia RTD"};
 constexpr TName kWindingTemperature{"Temperatura enrolamento", "Winding temperature", "Temperatura devanado"};
 constexpr TName kWindingCurrent{"Corrente enrolamento", "Winding current", "Corriente devanado"};
+constexpr TName kWindingLoad{"Carga enrolamento", "Winding load", "Carga devanado"};
 constexpr TName kSecondaryCurrent{"Corrente secundária", "Secondary current", "Corriente secundaria"};
 constexpr TName kWaterTotal{"Hidrômetro acumulado", "Water meter total", "Hidrómetro acumulado"};
 constexpr TName kLastCycleWater{"Hidrômetro último ciclo", "Water meter last cycle",
@@ -37,7 +38,7 @@ std::vector<TLiveReading> Thermal(bool membrane) {
     for (int k = 1; k <= 3; ++k) {
         r.push_back({kWindingTemperature, 500 + k, K::Scaled, 1500, 10, 1, "°C", k});
         r.push_back({kWindingCurrent, 503 + k, K::Scaled, 0, 100, 2, "A", k});
-        r.push_back({kWindingCurrent, 506 + k, K::Scaled, 0, 10, 1, "%", k});
+        r.push_back({kWindingLoad, 506 + k, K::Scaled, 0, 10, 1, "%", k});
     }
     return r;
 }
