@@ -1,6 +1,7 @@
 #include "CtlWatch.h"
 
 #include "link/EquipComm.h"
+#include "link/RtuFrame.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr int kReadChunk = 125; // the longest RTU read
+constexpr int kReadChunk = RtuFrame::kMaxReadCount;
 constexpr int kPollMs = 10;
 
 volatile std::sig_atomic_t interrupted = 0;

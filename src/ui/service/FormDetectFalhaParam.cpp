@@ -51,10 +51,8 @@ TFormDetectFalhaParam::TFormDetectFalhaParam(const TScreenContext& context, int 
     for (int row = 1; row <= kRows; ++row)
         SetCell(sgValores_, row, 0, labels[static_cast<std::size_t>(row - 1)]);
     connect(sgValores_, &QTableWidget::cellPressed, this, &TFormDetectFalhaParam::sgValoresMouseDown);
-    editor_ = std::make_unique<TGridCellEditor>(sgValores_, pnBack_, [this](int row, int column, const QString& text) {
-        SetCell(sgValores_, row, column, text);
-        return true;
-    });
+    // Cells are checked when they are sent.
+    editor_ = std::make_unique<TGridCellEditor>(sgValores_, pnBack_);
     layout->addWidget(sgValores_, 0, 0, 5, 1);
     bbEnvia_ = Widgets::Button("bbEnvia", pnBack_);
     connect(bbEnvia_, &QPushButton::clicked, this, &TFormDetectFalhaParam::bbEnviaClick);

@@ -66,10 +66,8 @@ TFormTesteValores::TFormTesteValores(const TScreenContext& context, QWidget* par
     Widgets::ShadeHeadings(sgValores_);
     connect(sgValores_, &QTableWidget::cellPressed, this, &TFormTesteValores::sgValoresMouseDown);
     layout->addWidget(sgValores_, 1, 0, 1, 2);
-    editor_ = std::make_unique<TGridCellEditor>(sgValores_, pnBack_, [this](int row, int column, const QString& text) {
-        SetCell(sgValores_, row, column, text);
-        return true;
-    });
+    // Cells are checked when they are sent.
+    editor_ = std::make_unique<TGridCellEditor>(sgValores_, pnBack_);
     bbEnvia_ = Widgets::Button("bbEnvia", pnBack_);
     bbEnvia2_ = Widgets::Button("bbEnvia2", pnBack_);
     connect(bbEnvia_, &QPushButton::clicked, this, [this] { Send(1); });

@@ -1,5 +1,7 @@
 #include "ui/service/GridCellEditor.h"
 
+#include "ui/common/Widgets.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -35,7 +37,11 @@ bool TGridCellEditor::Leave() {
         return !cell_;
     committing_ = true;
     const auto [row, column] = *cell_;
-    const bool done = commit_(row, column, edVal_->text());
+    bool done = true;
+    if (commit_)
+        done = commit_(row, column, edVal_->text());
+    else
+        Widgets::SetCell(grid_, row, column, edVal_->text());
     committing_ = false;
     if (done) {
         Close();

@@ -17,10 +17,11 @@ class QWidget;
 class TGridCellEditor : public QObject {
     Q_OBJECT
 public:
-    // `commit` gets the cell and the text; it returns false to keep the box open.
+    // `commit` gets the cell and the text; it returns false to keep the box open. Without one, the
+    // text goes into the cell as typed (checked later, when it is sent).
     using TCommit = std::function<bool(int row, int column, const QString& text)>;
 
-    TGridCellEditor(QTableWidget* grid, QWidget* background, TCommit commit);
+    TGridCellEditor(QTableWidget* grid, QWidget* background, TCommit commit = {});
     ~TGridCellEditor() override;
     TGridCellEditor(const TGridCellEditor&) = delete;
     TGridCellEditor& operator=(const TGridCellEditor&) = delete;
