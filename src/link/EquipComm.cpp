@@ -39,7 +39,14 @@ bool TEquipComm::IsConnecting() const {
 }
 
 bool TEquipComm::IsPending() const {
-    return framed_->IsPending();
+    return framed_->IsPending() || rtu_->IsPending();
+}
+
+bool TEquipComm::Record(bool ok) {
+    failure_ = ok ? TLinkFailure::None : tcp_ ? framed_->LastFailure() : rtu_->LastFailure();
+    if (!ok && !IsConnected())
+        failure_ = TLinkFailure::Closed;
+    return ok;
 }
 
 void TEquipComm::SetValueObserver(std::function<void(int, std::uint16_t)> observer) {
@@ -110,7 +117,7 @@ bool TEquipComm::ReadRegisters(int first, int count, bool queue) {
     if (count < 1 || first < 0 || first + count - 1 > 0xFFFF)
         return false;
     if (!tcp_)
-        return rtu_->ReadRegisters(first, count);
+        return Record(rtu_->ReadRegisters(first, count));
     std::vector<std::uint16_t> registers;
     registers.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
@@ -119,7 +126,7 @@ bool TEquipComm::ReadRegisters(int first, int count, bool queue) {
         readQueue_.insert(readQueue_.end(), registers.begin(), registers.end());
         return true;
     }
-    return framed_->SendReadList(registers, kFramedTimeoutSeconds);
+    return Record(framed_->SendReadList(registers, kFramedTimeoutSeconds));
 }
 
 bool TEquipComm::AllInImage(int first, std::span<const std::uint16_t> values) const {
@@ -145,8 +152,8 @@ bool TEquipComm::WriteRegisters(int first, std::span<const int> values, bool que
     if (tcp_)
         return FramedWrite(first, words, queue);
     if (words.size() == 1)
-        return rtu_->WriteRegister(first, words[0]);
-    return rtu_->WriteRegisters(first, words);
+        return Record(rtu_->WriteRegister(first, words[0]));
+    return Record(rtu_->WriteRegisters(first, words));
 }
 
 bool TEquipComm::FramedWrite(int first, std::span<const std::uint16_t> values, bool queue) {
@@ -163,7 +170,10 @@ bool TEquipComm::FramedWrite(int first, std::span<const std::uint16_t> values, b
     }
     // The read-back goes out even when the write failed, so the image shows the device's value.
     const bool written = framed_->SendWriteList(pairs, kFramedTimeoutSeconds);
-    const bool readBack = framed_->SendReadList(registers, kFramedTimeoutSeconds);
+    const TLinkFailure writeFailure = framed_->LastFailure();
+    const bool readBack = Record(framed_->SendReadList(registers, kFramedTimeoutSeconds));
+    if (!written)
+        failure_ = writeFailure;
     return written && readBack;
 }
 
@@ -171,27 +181,27 @@ bool TEquipComm::SendCommand(int code) {
     if (!IsWord(code))
         return false;
     if (!tcp_)
-        return rtu_->SendCommand(static_cast<std::uint16_t>(code));
+        return Record(rtu_->SendCommand(static_cast<std::uint16_t>(code)));
     // The framed command write never carries the bank bit.
-    return framed_->SendWriteList({{kCommandRegister, static_cast<std::uint16_t>(code)}},
-                                  kFramedTimeoutSeconds);
+    return Record(framed_->SendWriteList({{kCommandRegister, static_cast<std::uint16_t>(code)}},
+                                         kFramedTimeoutSeconds));
 }
 
 bool TEquipComm::FlushReads(double waitSeconds) {
     std::vector<std::uint16_t> registers;
     registers.swap(readQueue_);
     if (!IsConnected())
-        return false;
+        return Record(false);
     if (!tcp_ || registers.empty())
         return true;
-    return framed_->SendReadList(registers, Wait(waitSeconds));
+    return Record(framed_->SendReadList(registers, Wait(waitSeconds)));
 }
 
 bool TEquipComm::FlushWrites(double waitSeconds) {
     std::vector<FramedFrame::TPair> pairs;
     pairs.swap(writeQueue_);
     if (!IsConnected())
-        return false;
+        return Record(false);
     if (!tcp_ || pairs.empty())
         return true;
     std::vector<std::uint16_t> registers;
@@ -199,6 +209,9 @@ bool TEquipComm::FlushWrites(double waitSeconds) {
     for (const auto& pair : pairs)
         registers.push_back(pair.reg);
     const bool written = framed_->SendWriteList(pairs, Wait(waitSeconds));
-    const bool readBack = framed_->SendReadList(registers, Wait(waitSeconds));
+    const TLinkFailure writeFailure = framed_->LastFailure();
+    const bool readBack = Record(framed_->SendReadList(registers, Wait(waitSeconds)));
+    if (!written)
+        failure_ = writeFailure;
     return written && readBack;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/FramedFrame.h"
+#include "link/LinkFailure.h"
 #include "link/SerialComm.h"
 #include "model/RegisterImage.h"
 
@@ -31,7 +32,10 @@ public:
     bool IsConnected() const;
     bool IsConnecting() const;
     bool IsTcp() const { return tcp_; }
+    // A transaction is under way on either link (its wait runs the event loop).
     bool IsPending() const;
+    // Why the last register operation failed: above all, whether another transaction held the link.
+    TLinkFailure LastFailure() const { return failure_; }
     bool SerialPortFlag() const { return serialPortFlag_; }
     bool NetworkPortFlag() const { return networkPortFlag_; }
     void SetNetworkPortFlag(bool set) { networkPortFlag_ = set; }
@@ -78,6 +82,8 @@ private:
     bool AllInImage(int first, std::span<const std::uint16_t> values) const;
     bool FramedWrite(int first, std::span<const std::uint16_t> values, bool queue);
     void ClearQueues();
+    // Records why `ok` is false, from the link that ran the operation.
+    bool Record(bool ok);
     static double Wait(double waitSeconds);
 
     TRegisterImage image_;
@@ -89,5 +95,6 @@ private:
     bool tcp_ = false;
     bool serialPortFlag_ = false;
     bool networkPortFlag_ = false;
+    TLinkFailure failure_ = TLinkFailure::None;
     std::uint8_t slaveAddress_ = 1;
 };

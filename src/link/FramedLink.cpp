@@ -136,8 +136,10 @@ void TFramedLink::EndWait() {
 
 bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t)>& build, double waitSeconds,
                            std::span<const std::uint16_t> wanted) {
-    if (pending_ || !connected_)
+    if (pending_ || !connected_) {
+        failure_ = pending_ ? TLinkFailure::Busy : TLinkFailure::Closed;
         return false;
+    }
     wanted_.assign(wanted.begin(), wanted.end());
     std::sort(wanted_.begin(), wanted_.end());
     wanted_.erase(std::unique(wanted_.begin(), wanted_.end()), wanted_.end());
@@ -163,6 +165,10 @@ bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t
         loop.exec();
     waitLoop_ = nullptr;
     pending_ = false;
+    failure_ = replied_ && replyComplete_ ? TLinkFailure::None
+               : replied_                 ? TLinkFailure::Refused
+               : connected_               ? TLinkFailure::NoReply
+                                          : TLinkFailure::Closed;
     return replied_ && replyComplete_;
 }
 
@@ -180,8 +186,11 @@ bool TFramedLink::SendWriteList(const std::vector<FramedFrame::TPair>& pairs, do
         pairs, static_cast<std::size_t>(FramedFrame::kMaxWriteItems),
         [&](std::span<const FramedFrame::TPair> chunk) {
             // Accepted when the reply's item count is 0, whatever its command.
-            return Transact([&](std::uint16_t seq) { return FramedFrame::BuildWriteList(seq, chunk); },
-                            waitSeconds) &&
-                   replyItemCount_ == 0;
+            if (!Transact([&](std::uint16_t seq) { return FramedFrame::BuildWriteList(seq, chunk); },
+                          waitSeconds))
+                return false;
+            if (replyItemCount_ != 0)
+                failure_ = TLinkFailure::Refused;
+            return replyItemCount_ == 0;
         });
 }

@@ -2,6 +2,7 @@
 
 #include "link/FrameReceiver.h"
 #include "link/FramedFrame.h"
+#include "link/LinkFailure.h"
 
 #include <QObject>
 #include <QString>
@@ -30,6 +31,7 @@ public:
     bool IsConnected() const { return connected_; }
     bool IsConnecting() const;
     bool IsPending() const { return pending_; }
+    TLinkFailure LastFailure() const { return failure_; }
 
     // Lists longer than one frame holds go as several, in order; true only if every one succeeded.
     bool SendReadList(const std::vector<std::uint16_t>& registers, double waitSeconds);
@@ -58,6 +60,7 @@ private:
     bool connected_ = false;
     std::uint32_t counter_ = 0;
     bool pending_ = false;
+    TLinkFailure failure_ = TLinkFailure::None;
     bool replied_ = false;
     std::uint16_t expectedSequence_ = 0;
     std::uint16_t replyItemCount_ = 0;

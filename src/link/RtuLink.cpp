@@ -3,8 +3,6 @@
 #include "link/RtuFrame.h"
 #include "model/RegisterImage.h"
 
-#include <QThread>
-
 namespace {
 
 constexpr int kCommandRegister = 3000;
@@ -28,11 +26,33 @@ std::uint16_t TRtuLink::Wire(int reg) const {
     return static_cast<std::uint16_t>(banked_ ? (reg + kBankBit) & 0xFFFF : reg);
 }
 
+template <typename Body> bool TRtuLink::Transact(Body body) {
+    if (pending_) {
+        failure_ = TLinkFailure::Busy;
+        return false;
+    }
+    if (!serial_.IsOpen()) {
+        failure_ = TLinkFailure::Closed;
+        return false;
+    }
+    pending_ = true;
+    refused_ = false;
+    const bool ok = body();
+    pending_ = false;
+    failure_ = ok                  ? TLinkFailure::None
+               : !serial_.IsOpen() ? TLinkFailure::Closed
+               : refused_          ? TLinkFailure::Refused
+                                   : TLinkFailure::NoReply;
+    return ok;
+}
+
 std::vector<std::uint8_t> TRtuLink::CollectReply(std::size_t wanted) {
     const auto deadline = TSerialComm::TClock::now() + replyTimeout_;
     std::vector<std::uint8_t> reply;
     serial_.ReadBytes(reply, RtuFrame::kExceptionReplySize, deadline);
-    if (!RtuFrame::IsExceptionReply(reply))
+    if (RtuFrame::IsExceptionReply(reply))
+        refused_ = true;
+    else
         serial_.ReadBytes(reply, wanted, deadline);
     return reply;
 }
@@ -40,6 +60,10 @@ std::vector<std::uint8_t> TRtuLink::CollectReply(std::size_t wanted) {
 bool TRtuLink::ReadRegisters(int first, int count) {
     if (count < 1 || count > RtuFrame::kMaxReadCount || first < 0 || first + count - 1 > 0xFFFF)
         return false;
+    return Transact([&] { return Read(first, count); });
+}
+
+bool TRtuLink::Read(int first, int count) {
     const std::uint16_t wireFirst = Wire(first);
     const auto request = RtuFrame::BuildRead(address_, wireFirst, static_cast<std::uint16_t>(count));
     serial_.FlushInput();
@@ -56,38 +80,44 @@ bool TRtuLink::ReadRegisters(int first, int count) {
 }
 
 bool TRtuLink::ReadBack(int first, std::span<const std::uint16_t> values) {
-    QThread::msleep(static_cast<unsigned long>(postWriteDelay_.count()));
-    if (!ReadRegisters(first, static_cast<int>(values.size())))
+    serial_.Pause(static_cast<int>(postWriteDelay_.count()));
+    if (!serial_.IsOpen() || !Read(first, static_cast<int>(values.size())))
         return false;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (image_.FetchRegister(first + static_cast<int>(i)) != values[i])
+        if (image_.FetchRegister(first + static_cast<int>(i)) != values[i]) {
+            refused_ = true; // the device answers, but kept another value
             return false;
+        }
     }
     return true;
 }
 
 bool TRtuLink::WriteRegister(int reg, std::uint16_t value) {
     // The echo is not awaited: the read-back's input flush discards it.
-    if (!serial_.WriteBytes(RtuFrame::BuildWrite(address_, Wire(reg), value)))
-        return false;
-    return ReadBack(reg, std::span<const std::uint16_t>(&value, 1));
+    return Transact([&] {
+        return serial_.WriteBytes(RtuFrame::BuildWrite(address_, Wire(reg), value)) &&
+               ReadBack(reg, std::span<const std::uint16_t>(&value, 1));
+    });
 }
 
 bool TRtuLink::WriteRegisters(int first, std::span<const std::uint16_t> values) {
     if (values.empty() || values.size() > static_cast<std::size_t>(RtuFrame::kMaxWriteCount) ||
         first + static_cast<int>(values.size()) - 1 > 0xFFFF)
         return false;
-    if (!serial_.WriteBytes(RtuFrame::BuildWriteMultiple(address_, Wire(first), values)))
-        return false;
-    return ReadBack(first, values);
+    return Transact([&] {
+        return serial_.WriteBytes(RtuFrame::BuildWriteMultiple(address_, Wire(first), values)) &&
+               ReadBack(first, values);
+    });
 }
 
 bool TRtuLink::SendCommand(std::uint16_t code) {
     const auto request = RtuFrame::BuildWrite(address_, Wire(kCommandRegister), code);
-    // An echo left over from an earlier exchange must not confirm this command.
-    serial_.FlushInput();
-    if (!serial_.WriteBytes(request))
-        return false;
-    QThread::msleep(static_cast<unsigned long>(postWriteDelay_.count()));
-    return RtuFrame::IsEchoOf(CollectReply(request.size()), request);
+    return Transact([&] {
+        // An echo left over from an earlier exchange must not confirm this command.
+        serial_.FlushInput();
+        if (!serial_.WriteBytes(request))
+            return false;
+        serial_.Pause(static_cast<int>(postWriteDelay_.count()));
+        return serial_.IsOpen() && RtuFrame::IsEchoOf(CollectReply(request.size()), request);
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LinkFailure.h"
 #include "link/SerialComm.h"
 
 #include <cstdint>
@@ -23,6 +24,9 @@ public:
     void SetLostHandler(std::function<void()> handler) { serial_.SetLostHandler(std::move(handler)); }
     void Close();
     bool IsOpen() const { return serial_.IsOpen(); }
+    // A transaction is under way (its wait runs the event loop): another one fails as busy.
+    bool IsPending() const { return pending_; }
+    TLinkFailure LastFailure() const { return failure_; }
 
     void SetAddress(std::uint8_t address) { address_ = address; }
     void SetBanked(bool banked) { banked_ = banked; }
@@ -34,6 +38,9 @@ public:
     bool SendCommand(std::uint16_t code);
 
 private:
+    // Runs one transaction unless another is under way, recording why it failed.
+    template <typename Body> bool Transact(Body body);
+    bool Read(int first, int count);
     std::uint16_t Wire(int reg) const;
     // Collects a reply of `wanted` bytes, returning early on a complete exception reply.
     std::vector<std::uint8_t> CollectReply(std::size_t wanted);
@@ -44,6 +51,9 @@ private:
     TSerialComm serial_;
     std::uint8_t address_ = 1;
     bool banked_ = false;
+    bool pending_ = false;
+    bool refused_ = false; // the last reply was an exception
+    TLinkFailure failure_ = TLinkFailure::None;
     std::chrono::milliseconds replyTimeout_{2000};
     std::chrono::milliseconds postWriteDelay_{150};
 };

@@ -1,8 +1,9 @@
 #include "link/SerialComm.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QSerialPort>
-#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -58,7 +59,7 @@ void TSerialComm::CheckLost() {
 void TSerialComm::Lose() {
     if (!port_->isOpen())
         return;
-    port_->close();
+    ClosePort();
     if (lost_)
         lost_();
 }
@@ -72,7 +73,7 @@ bool TSerialComm::OpenPort(const QString& path, const TLineSettings& settings) {
     for (int pause : kRetryPausesMs) {
         if (opened)
             break;
-        QThread::msleep(static_cast<unsigned long>(pause));
+        Pause(pause);
         opened = port_->open(QIODevice::ReadWrite);
     }
     accessDenied_ = !opened && port_->error() == QSerialPort::PermissionError && Refused(path);
@@ -120,15 +121,10 @@ bool TSerialComm::WriteBytes(std::span<const std::uint8_t> bytes) {
         return false;
     }
     const auto deadline = TClock::now() + std::chrono::milliseconds(kWriteLimitMs);
-    while (port_->bytesToWrite() > 0) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now()).count();
-        if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) {
-            CheckLost();
-            return false;
-        }
-    }
-    return true;
+    while (port_->isOpen() && port_->bytesToWrite() > 0 && TClock::now() < deadline)
+        WaitFor(TWake::Written, deadline);
+    CheckLost();
+    return port_->isOpen() && port_->bytesToWrite() == 0;
 }
 
 bool TSerialComm::ReadBytes(std::vector<std::uint8_t>& received, std::size_t wanted,
@@ -142,9 +138,11 @@ bool TSerialComm::ReadBytes(std::vector<std::uint8_t>& received, std::size_t wan
         received.resize(have + static_cast<std::size_t>(std::max<qint64>(got, 0)));
         if (received.size() >= wanted)
             break;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - TClock::now()).count();
-        if (left <= 0 || !port_->waitForReadyRead(static_cast<int>(left)))
-            break; // deadline passed, or the port failed
+        if (TClock::now() >= deadline || port_->bytesAvailable() > 0)
+            break;
+        WaitFor(TWake::Data, deadline);
+        if (port_->bytesAvailable() == 0)
+            break; // deadline passed, or the port closed or failed
     }
     CheckLost();
     return received.size() > 1;
@@ -175,4 +173,31 @@ void TSerialComm::FlushInput() {
 void TSerialComm::ClosePort() {
     if (port_->isOpen())
         port_->close();
+    if (waitLoop_)
+        waitLoop_->quit();
+}
+
+void TSerialComm::Pause(int ms) {
+    WaitFor(TWake::Never, TClock::now() + std::chrono::milliseconds(ms));
+}
+
+void TSerialComm::WaitFor(TWake wake, TClock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - TClock::now()).count();
+    if (left <= 0)
+        return;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (wake == TWake::Data)
+        QObject::connect(port_.get(), &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+    if (wake == TWake::Written)
+        QObject::connect(port_.get(), &QSerialPort::bytesWritten, &loop, &QEventLoop::quit);
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
+    timer.start(static_cast<int>(left));
+    QEventLoop* outer = waitLoop_;
+    waitLoop_ = &loop;
+    loop.exec();
+    waitLoop_ = outer;
 }

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+class QEventLoop;
 class QSerialPort;
 
 // Line settings of a serial open; data bits are always 8.
@@ -38,26 +39,34 @@ public:
     // True iff every byte left within 2000 ms.
     bool WriteBytes(std::span<const std::uint8_t> bytes);
     // Appends to `received` until it holds `wanted` bytes (at most 2048) or the deadline passes,
-    // sleeping on the port in between. True iff more than one byte has been received.
+    // running the event loop in between, so that the window stays responsive. True iff more than
+    // one byte has been received.
     bool ReadBytes(std::vector<std::uint8_t>& received, std::size_t wanted, TClock::time_point deadline);
     // Waits up to `quiet` for bytes after a complete reply, discarding them; true if any came.
     bool TrailingBytes(std::chrono::microseconds quiet);
     // The time one character (start, 8 data, parity or stop, stop) takes on the line.
     std::chrono::microseconds CharacterTime() const;
     void FlushInput();
+    // Ends any wait under way.
     void ClosePort();
+    // Runs the event loop for `ms`, ended early by a close.
+    void Pause(int ms);
 
     // Called once when the open port goes away (a USB adapter pulled, the far end of a pty closed):
     // the port is closed by then.
     void SetLostHandler(std::function<void()> handler) { lost_ = std::move(handler); }
 
 private:
+    enum class TWake { Data, Written, Never };
+    // Runs the event loop until the port signals `wake`, the deadline passes or the port closes.
+    void WaitFor(TWake wake, TClock::time_point deadline);
     bool Configure(const TLineSettings& settings);
     void CheckLost();
     void Lose();
 
     std::unique_ptr<QSerialPort> port_;
     std::function<void()> lost_;
+    QEventLoop* waitLoop_ = nullptr;
     int baudRate_ = 9600;
     bool accessDenied_ = false;
 };

@@ -16,17 +16,12 @@
 #include "persistence/Cp1252.h"
 #include "persistence/DataFolder.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include <algorithm>
 #include <span>
 
 namespace {
 
-constexpr int kConnectWaitMs = 20000;
-constexpr int kDiffers = 3; // diff-conf: the file would change settings
-constexpr int kNetworkPortRegister = 1704;
+constexpr int kDiffers = 3;     // diff-conf: the file would change settings
 constexpr int kReadChunk = 125; // the longest RTU read; the framed flush packs chunks into lists
 constexpr std::size_t kWriteChunk = RtuFrame::kMaxWriteCount; // the longest RTU write-multiple
 
@@ -37,7 +32,7 @@ QString Range(int first, int count) {
 } // namespace
 
 TCtlRunner::TCtlRunner(const TCtlOptions& options, QTextStream& out, QTextStream& err)
-    : options_(options), out_(out), err_(err) {
+    : options_(options), out_(out), err_(err), connection_(session_, options_.family) {
     session_.SetFamily(options_.family);
     session_.SetSlaveAddress(options_.address);
     session_.SetValueObserver([this](int reg, std::uint16_t value) { received_[reg] = value; });
@@ -131,50 +126,38 @@ int TCtlRunner::PasswordSet() {
 }
 
 bool TCtlRunner::Open() {
+    using TStep = TDeviceConnection::TStep;
+    TLinkTarget target;
+    target.address = options_.address;
     if (!options_.serialPath.isEmpty()) {
-        if (!session_.OpenSerial(options_.serialPath, options_.line, true)) {
-            QString message = QStringLiteral("cannot open serial port %1").arg(options_.serialPath);
-            if (session_.SerialAccessDenied())
-                message +=
-                    QStringLiteral(": permission denied; serial ports belong to the dialout group: add "
-                                   "the user to it (sudo usermod -aG dialout $USER) and log in again");
-            Fail(message);
-            return false;
-        }
-        return true;
+        target.serial = true;
+        target.port = options_.serialPath;
+        target.line = options_.line;
+        const TStep step = connection_.Open(target);
+        if (step == TStep::Done)
+            return true;
+        QString message = QStringLiteral("cannot open serial port %1").arg(options_.serialPath);
+        if (step == TStep::PortDenied)
+            message += QStringLiteral(": permission denied; serial ports belong to the dialout group: add "
+                                      "the user to it (sudo usermod -aG dialout $USER) and log in again");
+        Fail(message);
+        return false;
     }
-    const QString ip = ResolveIPv4(options_.host);
-    if (ip.isEmpty()) {
+    target.deviceIp = ResolveIPv4(options_.host);
+    if (target.deviceIp.isEmpty()) {
         Fail(QStringLiteral("cannot resolve host %1 to an IPv4 address").arg(options_.host));
         return false;
     }
-    if (!session_.OpenTcp(ip, options_.localIp, options_.port)) {
-        Fail(QStringLiteral("cannot start a connection to %1:%2 (local address %3)")
-                 .arg(ip)
+    target.pcIp = options_.localIp;
+    target.tcpPort = options_.port;
+    if (connection_.Open(target) != TStep::Done) {
+        Fail(QStringLiteral("cannot connect to %1:%2 (local address %3)")
+                 .arg(target.deviceIp)
                  .arg(options_.port)
                  .arg(options_.localIp.isEmpty() ? QStringLiteral("any") : options_.localIp));
         return false;
     }
-    if (!WaitForTcp()) {
-        Fail(QStringLiteral("cannot connect to %1:%2").arg(ip).arg(options_.port));
-        return false;
-    }
     return true;
-}
-
-bool TCtlRunner::WaitForTcp() {
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&session_, &TEquipComm::linkStateChanged, &loop, [&] {
-        if (!session_.IsConnecting())
-            loop.quit();
-    });
-    limit.start(kConnectWaitMs);
-    if (session_.IsConnecting())
-        loop.exec();
-    return session_.IsConnected();
 }
 
 bool TCtlRunner::ReadRange(int first, int count) {
@@ -280,9 +263,12 @@ int TCtlRunner::Identify() {
     return 0;
 }
 
-void TCtlRunner::ReadNetworkPortFlag() {
-    // As the connection screens do: the network ports count when their register can be read.
-    session_.SetNetworkPortFlag(session_.ReadRegisters(kNetworkPortRegister, 1));
+bool TCtlRunner::DecideNetworkPorts() {
+    if (connection_.DecideNetworkPorts())
+        return true;
+    Fail(QStringLiteral("no reply from the device reading register %1 (network ports)")
+             .arg(SharedRegisters::kNetworkPortsProbe));
+    return false;
 }
 
 bool TCtlRunner::RefreshImage() {
@@ -294,8 +280,7 @@ bool TCtlRunner::RefreshImage() {
 }
 
 int TCtlRunner::SaveConf() {
-    ReadNetworkPortFlag();
-    if (!RefreshImage())
+    if (!DecideNetworkPorts() || !RefreshImage())
         return 1;
     if (!ConfFile::SaveConfFile(session_, options_.file.toStdString()))
         return Fail(QStringLiteral("Error saving the configuration (%1)").arg(options_.file));
@@ -307,7 +292,8 @@ int TCtlRunner::LoadConf() {
     const std::string path = options_.file.toStdString();
     // The file is checked before the device's settings are read: a file that cannot load costs no
     // more than the network-port read its keys depend on.
-    ReadNetworkPortFlag();
+    if (!DecideNetworkPorts())
+        return 1;
     TLoadReport report = ConfFile::CheckConfFile(session_, path);
     if (report.outcome == TLoadOutcome::Loaded && !options_.defaultsForMissing && !report.missingKeys.empty())
         report.outcome = TLoadOutcome::MissingKeys;
@@ -324,8 +310,7 @@ int TCtlRunner::LoadConf() {
 }
 
 int TCtlRunner::DiffConf() {
-    ReadNetworkPortFlag();
-    if (!RefreshImage())
+    if (!DecideNetworkPorts() || !RefreshImage())
         return 1;
     TLoadReport report;
     const auto differences = ConfFile::DiffConfFile(session_, options_.file.toStdString(), report);
@@ -346,7 +331,8 @@ int TCtlRunner::Report() {
     // read as nonsense under its headings.
     if (!CheckFamily(options_.family))
         return 1;
-    ReadNetworkPortFlag();
+    if (!DecideNetworkPorts())
+        return 1;
     if (!CommissioningReport::Read(session_))
         return Fail(QStringLiteral("Error reading the configuration from the device."));
     TCalibrationRecord record(DataFolder());

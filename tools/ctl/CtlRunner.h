@@ -2,6 +2,7 @@
 
 #include "CtlOptions.h"
 
+#include "link/DeviceConnection.h"
 #include "link/EquipComm.h"
 
 #include <QTextStream>
@@ -22,7 +23,6 @@ private:
     // The device's signature belongs to the family of the command.
     bool CheckFamily(int family);
     int PasswordSet();
-    bool WaitForTcp();
     bool CheckPassword();
     bool ReadRange(int first, int count);
     int Read();
@@ -35,7 +35,8 @@ private:
     int LoadConf();
     int DiffConf();
     int Report();
-    void ReadNetworkPortFlag();
+    // Whether the device has the network ports, which its configuration file's keys depend on.
+    bool DecideNetworkPorts();
     bool RefreshImage();
     int Fail(const QString& message);
 
@@ -43,5 +44,6 @@ private:
     QTextStream& out_;
     QTextStream& err_;
     TEquipComm session_;
+    TDeviceConnection connection_;
     std::map<int, std::uint16_t> received_;
 };

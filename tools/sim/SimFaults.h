@@ -2,6 +2,11 @@
 
 #include "SimOptions.h"
 
+#include <chrono>
+
+// When the simulator started, for the faults that come at a time.
+inline const std::chrono::steady_clock::time_point kSimStarted = std::chrono::steady_clock::now();
+
 // The misbehaviour asked for on the command line, counted per link.
 class TSimFaults {
 public:
@@ -29,6 +34,16 @@ public:
     bool ClosesOn(int reg, int value) const {
         return options_.closeOn && options_.closeOn->first == (reg & 0x7FFF) &&
                options_.closeOn->second == value;
+    }
+    // Within the --silent-after span: nothing is answered on any link.
+    bool Silent() const {
+        if (options_.silentAfter <= 0)
+            return false;
+        const auto s =
+            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - kSimStarted)
+                .count();
+        return s >= options_.silentAfter &&
+               (options_.speakAfter <= 0 || s < options_.silentAfter + options_.speakAfter);
     }
     int DelayMs() const { return options_.delayMs; }
     bool Split() const { return options_.split; }

@@ -25,7 +25,8 @@ const char* const kSimUsage =
     "                  [--temperature N]\n"
     "                  [--drop-every N] [--delay-ms N] [--corrupt-crc-every N] [--split] [--stray-bytes]\n"
     "                  [--no-echo] [--close-after N] [--fail-register R] [--drop-first R]\n"
-    "                  [--close-on REG=VALUE] [--vanish-after S [--return-after S]] [--verbose]\n"
+    "                  [--close-on REG=VALUE] [--vanish-after S [--return-after S]]\n"
+    "                  [--silent-after S [--speak-after S]] [--verbose]\n"
     "       qel880-sim --help | --version\n";
 
 namespace {
@@ -140,6 +141,8 @@ constexpr const char* kValueOptions[] = {
     "close-after",
     "vanish-after",
     "return-after",
+    "silent-after",
+    "speak-after",
     "fail-register",
     "drop-first",
     "close-on",
@@ -254,6 +257,10 @@ void FaultOptions(const QCommandLineParser& parser, TSimOptions& o) {
     NumberOption(parser, "return-after", 1, 86400, o.returnAfter);
     if (o.returnAfter > 0 && o.vanishAfter == 0)
         throw TBad("--return-after goes with --vanish-after");
+    NumberOption(parser, "silent-after", 1, 86400, o.silentAfter);
+    NumberOption(parser, "speak-after", 1, 86400, o.speakAfter);
+    if (o.speakAfter > 0 && o.silentAfter == 0)
+        throw TBad("--speak-after goes with --silent-after");
     NumberOption(parser, "fail-register", 0, 65535, o.failRegister);
     NumberOption(parser, "drop-first", 0, 65535, o.dropFirst);
     if (parser.isSet("close-on"))

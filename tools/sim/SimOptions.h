@@ -47,6 +47,10 @@ struct TSimOptions {
     bool verbose = false;
     int vanishAfter = 0; // seconds after the start at which both links go away (0: never)
     int returnAfter = 0; // seconds after that at which they come back (0: never)
+    // Seconds after the start at which the device stops answering on every link, the links kept
+    // (a cable pulled with the adapter still plugged in), and after which it answers again.
+    int silentAfter = 0;
+    int speakAfter = 0;
 };
 
 // What the command line asks for: a device to serve, or only the help or the version.

@@ -119,6 +119,8 @@ void TSimRtuServer::Serve() {
 }
 
 void TSimRtuServer::Handle(const std::uint8_t* request, int length) {
+    if (faults_.Silent())
+        return;
     if (faults_.Verbose())
         std::fprintf(stderr, "rtu: function %u register %u\n", request[1], WordAt(request + 2));
     if (faults_.DelayMs() > 0)

@@ -102,6 +102,8 @@ void TSimTcpServer::OnData(QTcpSocket* socket) {
 }
 
 void TSimTcpServer::Handle(QTcpSocket* socket, const TFrame& frame) {
+    if (faults_.Silent())
+        return;
     if (faults_.Verbose())
         std::fprintf(stderr, "tcp: command %u sequence %u items %zu\n", frame.command, frame.sequence,
                      frame.items.size());

@@ -1,9 +1,9 @@
 #include "ui/common/Screen.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "ui/common/InputNames.h"
 #include "ui/common/Language.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 #include "ui/families/FrameConfParalelismo.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/FieldRule.h"
 #include "model/NumberRules.h"
 #include "model/SharedRegisters.h"
@@ -8,7 +9,6 @@
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/families/FrameConfParalelismoTexts.h"

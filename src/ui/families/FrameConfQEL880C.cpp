@@ -1,11 +1,11 @@
 #include "ui/families/FrameConfQEL880C.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/FieldRule.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/families/FrameConfQEL880CTexts.h"
 

@@ -1,11 +1,11 @@
 #include "ui/families/FrameConfQEL880IRR.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/NumberRules.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/families/FrameConfQEL880IRRTexts.h"
 

@@ -1,6 +1,7 @@
 #include "ui/general/FrameConfGeral.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "persistence/Cp1252.h"
@@ -8,7 +9,6 @@
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeralTexts.h"
 #include "ui/general/RelayIndicator.h"
@@ -27,17 +27,10 @@ namespace {
 using namespace FrameConfGeralTexts;
 using Widgets::SetCell;
 
-TGeneralScreen::TFamilyTable ThermalTable() {
-    TGeneralScreen::TFamilyTable table{Family::kThermal, DeviceIdentity::kThermalSignature, {}};
-    table.switches = {{DeviceIdentity::kParallelismSignature, Family::kParallelism},
-                      {DeviceIdentity::kRegulatorSignature, Family::kRegulator}};
-    return table;
-}
-
 } // namespace
 
 TFrameConfGeral::TFrameConfGeral(const TScreenContext& context, QWidget* parent)
-    : TGeneralScreen(context, ThermalTable(), parent),
+    : TGeneralScreen(context, Family::kThermal, parent),
       commitFilter_(new TCommitFilter(
           Background(), [this] { CommitControls(); }, this)) {
     setObjectName("FrameConfGeral");
@@ -104,37 +97,13 @@ void TFrameConfGeral::BitBtn1Click() {
         timer->start();
 }
 
-bool TFrameConfGeral::AcceptsSignature(int signature, bool serial) {
-    // The membrane-test variant is served over a serial link only.
-    membrane_ = serial && signature == DeviceIdentity::kMembraneSignature;
-    if (membrane_)
+void TFrameConfGeral::AfterInitialReads() {
+    if (Membrane())
         BitBtn1_->show(); // stays for the run
-    return signature == DeviceIdentity::kThermalSignature || membrane_;
 }
 
-void TFrameConfGeral::QueueInitialReads(TReadBatch& batch) {
-    batch.Add(1500).Add(1600, 4);
-    if (!membrane_)
-        batch.Add(201).Add(211);
-    batch.Add(2000).Add(2501, 2).Add(2001);
-    if (!membrane_) {
-        // 101..110: the inverse logic of all ten relays, 9 and 10 included.
-        for (auto [first, count] :
-             {std::pair{401, 6}, {501, 21}, {601, 10}, {1003, 1}, {1020, 1}, {1021, 1}, {101, 10}})
-            batch.Add(first, count);
-    }
-}
-
-void TFrameConfGeral::QueueLiveReads(TReadBatch& batch) {
-    if (membrane_) {
-        batch.Add(510, 2);
-        return;
-    }
-    batch.Add(1500).Add(401, 6).Add(501, 21).Add(601, 10);
-}
-
-bool TFrameConfGeral::ClockRead() const {
-    return !membrane_;
+bool TFrameConfGeral::Membrane() const {
+    return Connection().Facts().membrane;
 }
 
 void TFrameConfGeral::RetranslateReadings() {
@@ -175,19 +144,19 @@ void TFrameConfGeral::FillReadings(bool connected) {
     }
     // A membrane-test device has only its RTD: nothing else of the last device stays on show.
     ClearReadings();
-    if (!connected || membrane_) {
+    if (!connected || Membrane()) {
         for (TRelayIndicator* relay : relays_)
             relay->Clear();
     }
     if (!connected)
         return;
     auto v = [this](int reg) { return Session().FetchRegister(reg); };
-    const int rtds = membrane_ ? 1 : 6;
+    const int rtds = Membrane() ? 1 : 6;
     for (int n = 1; n <= rtds; ++n) {
         SetCell(sgMedidas_, n, 1, QString::asprintf("%.1fºC", (v(508 + 2 * n) - 1500) / 10.0));
         SetCell(sgMedidas_, n, 2, QString::asprintf("%.1f ohms", v(509 + 2 * n) / 10.0));
     }
-    if (membrane_)
+    if (Membrane())
         return;
     rgVisualizacao_->SetValue(v(201));
     rgFreqOperacao_->SetValue(v(211));
@@ -217,7 +186,7 @@ void TFrameConfGeral::CommitReadings(TCommitBatch& batch) {
     }
     if (namesChanged)
         settings.Save(); // nothing is written at exit
-    if (membrane_)
+    if (Membrane())
         return;
     if (const auto index = rgVisualizacao_->ChosenIndex())
         batch.Write(201, *index);

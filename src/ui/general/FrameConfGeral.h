@@ -22,13 +22,11 @@ public:
     void BitBtn1Click();
 
 protected:
-    bool AcceptsSignature(int signature, bool serial) override;
-    void QueueInitialReads(TReadBatch& batch) override;
-    void QueueLiveReads(TReadBatch& batch) override;
+    void AfterInitialReads() override;
     void FillReadings(bool connected) override;
     void CommitReadings(TCommitBatch& batch) override;
     void RetranslateReadings() override;
-    bool ClockRead() const override;
+    bool Membrane() const;
 
 private:
     void BuildReadings();
@@ -36,7 +34,6 @@ private:
     void FillRelays();
     void ClearReadings();
 
-    bool membrane_ = false;
     TCommitFilter* commitFilter_;
     QPushButton* BitBtn1_ = nullptr;
     TRadioGroup* rgVisualizacao_ = nullptr;

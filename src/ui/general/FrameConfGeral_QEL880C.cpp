@@ -1,12 +1,12 @@
 #include "ui/general/FrameConfGeral_QEL880C.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/SharedRegisters.h"
 #include "model/TapPosition.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral_QEL880CTexts.h"
 #include "ui/general/RelayLamps.h"
@@ -30,19 +30,10 @@ constexpr int kOutputs = 1100;
 constexpr int kFailures = 1965;
 constexpr int kClock = 601;
 
-TGeneralScreen::TFamilyTable PositionIndicatorTable() {
-    TGeneralScreen::TFamilyTable table{
-        Family::kPositionIndicator, DeviceIdentity::kPositionIndicatorSignature, {}};
-    // The regulator and irrigation signatures are refused as invalid, without switching.
-    table.switches = {{DeviceIdentity::kThermalSignature, Family::kThermal},
-                      {DeviceIdentity::kParallelismSignature, Family::kParallelism}};
-    return table;
-}
-
 } // namespace
 
 TFrameConfGeral_QEL880C::TFrameConfGeral_QEL880C(const TScreenContext& context, QWidget* parent)
-    : TGeneralScreen(context, PositionIndicatorTable(), parent) {
+    : TGeneralScreen(context, Family::kPositionIndicator, parent) {
     setObjectName("FrameConfGeral_QEL880C");
     BuildReadings();
     ApplyLanguage(0);
@@ -64,23 +55,8 @@ int TFrameConfGeral_QEL880C::v(int reg) const {
     return Session().FetchRegister(reg);
 }
 
-void TFrameConfGeral_QEL880C::QueueInitialReads(TReadBatch& batch) {
-    batch.Add(1500).Add(1600, 4).Add(2000).Add(2501, 2).Add(2001).Add(kStyle).Add(kReference);
-    batch.Add(1700, 2).Add(1702).Add(2510, 6).Add(401, 6);
-    // What the screen shows right after the login, so that it never shows the last device's values
-    // (or an indication by a measurement kind never read) until the first tick.
-    batch.Add(kMeasurementKind).Add(kClock, 6).Add(kPosition, 3).Add(kOutputs, 10).Add(kFailures);
-}
-
 void TFrameConfGeral_QEL880C::AfterInitialReads() {
     emit currentOutputButtonShown(true);
-}
-
-void TFrameConfGeral_QEL880C::QueueLiveReads(TReadBatch& batch) {
-    // Over a serial link a device that does not answer its language is not asked for the rest.
-    if (!Session().ReadRegisters(SharedRegisters::kLanguage, 1, true))
-        return;
-    batch.Add(kStyle).Add(kClock, 6).Add(kOutputs, 10).Add(kPosition, 3).Add(kFailures);
 }
 
 QString TFrameConfGeral_QEL880C::IndicationText() const {

@@ -13,9 +13,7 @@ public:
     TFrameConfGeral_QEL880C(const TScreenContext& context, QWidget* parent = nullptr);
 
 protected:
-    void QueueInitialReads(TReadBatch& batch) override;
     void AfterInitialReads() override;
-    void QueueLiveReads(TReadBatch& batch) override;
     void FillReadings(bool connected) override;
     void RetranslateReadings() override;
 

@@ -1,13 +1,13 @@
 #include "ui/general/FrameConfGeral_QEL880IRR.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "persistence/Cp1252.h"
 #include "persistence/ProgramMainConf.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/families/Form_QEL880IRR_Manual.h"
@@ -51,25 +51,10 @@ constexpr bool IsBranch(std::size_t i) {
     return i >= 1 && i <= 5;
 }
 
-TGeneralScreen::TFamilyTable IrrigationTable() {
-    TGeneralScreen::TFamilyTable table{Family::kIrrigation, DeviceIdentity::kIrrigationSignature, {}};
-    table.switches = {{DeviceIdentity::kThermalSignature, Family::kThermal},
-                      {DeviceIdentity::kRegulatorSignature, Family::kRegulator},
-                      {DeviceIdentity::kParallelismSignature, Family::kParallelism}};
-    table.languageFirstOverSerial = true;
-    table.comButton = false;
-    table.liveWait = 3;
-    table.languageColumns = 3;
-    table.failedPollsAllowed = 3;
-    // The controller's own rule: after the fourth failed poll the link is closed with one box.
-    table.recoversLostLink = false;
-    return table;
-}
-
 } // namespace
 
 TFrameConfGeral_QEL880IRR::TFrameConfGeral_QEL880IRR(const TScreenContext& context, QWidget* parent)
-    : TGeneralScreen(context, IrrigationTable(), parent),
+    : TGeneralScreen(context, Family::kIrrigation, parent),
       commitFilter_(new TCommitFilter(
           Background(), [this] { CommitControls(); }, this)) {
     setObjectName("FrameConfGeral_QEL880IRR");
@@ -138,19 +123,6 @@ QWidget* TFrameConfGeral_QEL880IRR::BuildOutputs() {
         outputs_[i] = output;
     }
     return box;
-}
-
-bool TFrameConfGeral_QEL880IRR::ReadAfterSignature() {
-    // Over USB the first setting tells a device that answers from one that only gives its identity.
-    return Session().IsTcp() || Session().ReadRegisters(1, 1);
-}
-
-void TFrameConfGeral_QEL880IRR::QueueInitialReads(TReadBatch& batch) {
-    batch.Add(1500).Add(1600, 4).Add(2000).Add(2501, 2).Add(2001).Add(601, 6);
-}
-
-void TFrameConfGeral_QEL880IRR::QueueLiveReads(TReadBatch& batch) {
-    batch.Add(1500).Add(601, 6).Add(kOutputs, 10).Add(kWaterInvert, 2).Add(kStatus, 11);
 }
 
 void TFrameConfGeral_QEL880IRR::RetranslateReadings() {

@@ -21,9 +21,6 @@ public:
     TFrameConfGeral_QEL880IRR(const TScreenContext& context, QWidget* parent = nullptr);
 
 protected:
-    bool ReadAfterSignature() override;
-    void QueueInitialReads(TReadBatch& batch) override;
-    void QueueLiveReads(TReadBatch& batch) override;
     void FillReadings(bool connected) override;
     void CommitReadings(TCommitBatch& batch) override;
     void RetranslateReadings() override;

@@ -1,14 +1,15 @@
 #include "ui/general/FrameConfGeral_QEL880P.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/SharedRegisters.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral_QEL880PTexts.h"
+#include "ui/general/GeneralScreenTexts.h"
 #include "ui/general/RelayLamps.h"
 
 #include <QGridLayout>
@@ -40,20 +41,10 @@ constexpr std::pair<TId, int> kErrorBits[] = {{ErrorNoAnswer, 2},
                                               {ErrorPositionSelf, 2},
                                               {ErrorOscillator, 1}};
 
-TGeneralScreen::TFamilyTable ParallelismTable() {
-    TGeneralScreen::TFamilyTable table{Family::kParallelism, DeviceIdentity::kParallelismSignature, {}};
-    table.switches = {{DeviceIdentity::kThermalSignature, Family::kThermal},
-                      {DeviceIdentity::kRegulatorSignature, Family::kRegulator}};
-    table.languageFirstOverSerial = true;
-    table.clock = false;
-    table.liveWait = 0;
-    return table;
-}
-
 } // namespace
 
 TFrameConfGeral_QEL880P::TFrameConfGeral_QEL880P(const TScreenContext& context, QWidget* parent)
-    : TGeneralScreen(context, ParallelismTable(), parent) {
+    : TGeneralScreen(context, Family::kParallelism, parent) {
     setObjectName("FrameConfGeral_QEL880P");
     BuildReadings();
     ApplyLanguage(0);
@@ -83,42 +74,16 @@ int TFrameConfGeral_QEL880P::v(int reg) const {
     return Session().FetchRegister(reg);
 }
 
-bool TFrameConfGeral_QEL880P::ReadUnit() {
-    if (!Session().ReadRegisters(kBusAddress, 1))
-        return false;
-    // An address beyond the tables would read and show another unit's entries.
-    const int unit = v(kBusAddress);
-    if (unit < 0 || unit >= kUnits)
-        return false;
-    unit_ = unit;
-    return true;
-}
-
-bool TFrameConfGeral_QEL880P::ReadAfterSignature() {
-    return ReadUnit();
-}
-
-void TFrameConfGeral_QEL880P::QueueInitialReads(TReadBatch& batch) {
-    batch.Add(1500).Add(1600, 4).Add(2000).Add(2501, 2).Add(2001).Add(401, 6);
-    for (int base : {kPosition, kExpectedPosition, kMode, 561, 121, 141, 161, 301})
-        batch.Add(base + unit_);
-    // The relays and error words too: the screen and the position interlocks must not work from
-    // the last device's values until the first tick.
-    batch.Add(601, 10).Add(kErrorWords, 5);
+int TFrameConfGeral_QEL880P::Unit() const {
+    return Connection().Facts().unit;
 }
 
 void TFrameConfGeral_QEL880P::AfterConfLoaded() {
-    // The file may have moved the unit to another bus address.
-    if (!ReadUnit()) {
+    // The file may have moved the unit to another place in its group.
+    if (!Session().ReadRegisters(kBusAddress, 1)) {
         QThread::msleep(kReloadRetryMs);
-        ReadUnit();
+        Session().ReadRegisters(kBusAddress, 1);
     }
-}
-
-void TFrameConfGeral_QEL880P::QueueLiveReads(TReadBatch& batch) {
-    batch.Add(1500).Add(401, 6).Add(601, 10);
-    batch.Add(kPosition + unit_).Add(kExpectedPosition + unit_).Add(kMode + unit_);
-    batch.Add(kErrorWords, 5);
 }
 
 QString TFrameConfGeral_QEL880P::ModeName(int mode) const {
@@ -142,7 +107,7 @@ void TFrameConfGeral_QEL880P::FillFunctions() {
                          FunctionSynchronism, FunctionNormal};
     for (int relay : {7, 8, 9}) {
         // Relays 7, 8 and 9 have their function in 121, 141 and 161 + u; two values per function.
-        const int function = v(121 + 20 * (relay - 7) + unit_);
+        const int function = v(121 + 20 * (relay - 7) + Unit());
         if (function >= 0 && function <= 9)
             relays_->Caption(relay)->setText(OwnText(names[function / 2]));
     }
@@ -173,9 +138,9 @@ void TFrameConfGeral_QEL880P::FillReadings(bool connected) {
         relays_->Clear();
         return;
     }
-    SetCell(sgMedidas_, 1, 1, QString::number(v(kPosition + unit_)));
-    SetCell(sgMedidas_, 2, 1, QString::number(v(kExpectedPosition + unit_)));
-    SetCell(sgMedidas_, 3, 1, ModeName(v(kMode + unit_)));
+    SetCell(sgMedidas_, 1, 1, QString::number(v(kPosition + Unit())));
+    SetCell(sgMedidas_, 2, 1, QString::number(v(kExpectedPosition + Unit())));
+    SetCell(sgMedidas_, 3, 1, ModeName(v(kMode + Unit())));
     for (int word = 0; word < 5; ++word)
         SetCell(sgMedidas_, 4 + word, 1, ErrorText(word));
     for (int n = 1; n <= TRelayLamps::kRelays; ++n)
@@ -186,8 +151,24 @@ void TFrameConfGeral_QEL880P::FillReadings(bool connected) {
 void TFrameConfGeral_QEL880P::bbPosicaoClick(int command) {
     if (!Session().IsConnected())
         return;
-    // Checked on the values of the last tick; a refused command sends nothing.
-    const int mode = v(kMode + unit_);
+    // Checked on what the device holds now, at the place it holds now (a move or a file may have
+    // changed it since the last poll); a refused command sends nothing.
+    if (!Session().ReadRegisters(kBusAddress, 1)) {
+        Prompts().Error(this, Text(GeneralScreenTexts::ErrorSending));
+        return;
+    }
+    const int unit = v(kBusAddress);
+    if (unit < 0 || unit >= TFamilyProfile::kUnits) {
+        Prompts().Error(this, Text(GeneralScreenTexts::BadUnitIndex).arg(unit));
+        return;
+    }
+    TReadBatch batch(Session());
+    batch.Add(kMode + unit).Add(kManualRelay).Add(kErrorWords, 4);
+    if (!batch.Flush()) {
+        Prompts().Error(this, Text(GeneralScreenTexts::ErrorSending));
+        return;
+    }
+    const int mode = v(kMode + unit);
     if (mode != 0 && mode != 2) {
         Prompts().Error(this, OwnText(NotMasterOrIndividual));
         return;

@@ -11,22 +11,18 @@ class TRelayLamps;
 class TFrameConfGeral_QEL880P : public TGeneralScreen {
     Q_OBJECT
 public:
-    static constexpr int kUnits = 16;
-
     TFrameConfGeral_QEL880P(const TScreenContext& context, QWidget* parent = nullptr);
 
 protected:
-    bool ReadAfterSignature() override;
-    void QueueInitialReads(TReadBatch& batch) override;
     void AfterConfLoaded() override;
-    void QueueLiveReads(TReadBatch& batch) override;
     void FillReadings(bool connected) override;
     void RetranslateReadings() override;
 
 private:
     void BuildReadings();
     // Reads the unit's bus address at once; false when it cannot be read or is no unit's.
-    bool ReadUnit();
+    // The unit's place in its group that the device holds now.
+    int Unit() const;
     QString OwnText(int id) const;
     int v(int reg) const;
     QString ModeName(int mode) const;
@@ -35,7 +31,6 @@ private:
     void FillFunctions();
     void bbPosicaoClick(int command);
 
-    int unit_ = 0;
     QTableWidget* sgMedidas_ = nullptr;
     QPushButton* bbPosicaoUp_ = nullptr;
     QPushButton* bbPosicaoDown_ = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/general/FrameConfGeral_QEL880R.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/RegulatorOutputs.h"
@@ -8,7 +9,6 @@
 #include "model/TapPosition.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FrameConfGeral_QEL880RTexts.h"
@@ -38,17 +38,10 @@ constexpr int kRaiseCommand = 1000;
 constexpr int kLowerCommand = 1003;
 constexpr int kPositionRow = 9;
 
-TGeneralScreen::TFamilyTable RegulatorTable() {
-    TGeneralScreen::TFamilyTable table{Family::kRegulator, DeviceIdentity::kRegulatorSignature, {}};
-    table.switches = {{DeviceIdentity::kThermalSignature, Family::kThermal},
-                      {DeviceIdentity::kParallelismSignature, Family::kParallelism}};
-    return table;
-}
-
 } // namespace
 
 TFrameConfGeral_QEL880R::TFrameConfGeral_QEL880R(const TScreenContext& context, QWidget* parent)
-    : TGeneralScreen(context, RegulatorTable(), parent) {
+    : TGeneralScreen(context, Family::kRegulator, parent) {
     setObjectName("FrameConfGeral_QEL880R");
     BuildReadings();
     ApplyLanguage(0);
@@ -92,30 +85,8 @@ void TFrameConfGeral_QEL880R::BuildReadings() {
     Body()->addLayout(relays, 3, 0, 1, 2);
 }
 
-void TFrameConfGeral_QEL880R::QueueInitialReads(TReadBatch& batch) {
-    batch.Add(1500).Add(1600, 4).Add(2000).Add(2501, 2).Add(2001);
-    for (auto [first, count] : {std::pair{kStyle, 1},
-                                {1001, 15},
-                                {kReference, 1},
-                                {1700, 2},
-                                {1702, 1},
-                                {kOutputCalibration, 6},
-                                {kPositionInput, 1},
-                                {401, 6}})
-        batch.Add(first, count);
-}
-
 void TFrameConfGeral_QEL880R::AfterInitialReads() {
     emit currentOutputButtonShown(RegulatorOutputs::Fitted(Session().Image()) > 0);
-}
-
-void TFrameConfGeral_QEL880R::QueueLiveReads(TReadBatch& batch) {
-    // A device that does not give its language is not asked for the rest.
-    if (!Session().ReadRegisters(SharedRegisters::kLanguage, 1, true))
-        return;
-    for (auto [first, count] :
-         {std::pair{kStyle, 1}, {601, 6}, {1001, 15}, {1100, 10}, {kMinimumReached, 2}, {kCommutations, 1}})
-        batch.Add(first, count);
 }
 
 void TFrameConfGeral_QEL880R::RetranslateReadings() {

@@ -18,9 +18,7 @@ public:
     TFrameConfGeral_QEL880R(const TScreenContext& context, QWidget* parent = nullptr);
 
 protected:
-    void QueueInitialReads(TReadBatch& batch) override;
     void AfterInitialReads() override;
-    void QueueLiveReads(TReadBatch& batch) override;
     void FillReadings(bool connected) override;
     void CommitReadings(TCommitBatch& batch) override;
     void RetranslateReadings() override;

@@ -3,6 +3,7 @@
 #include "link/DeviceClock.h"
 #include "link/EquipComm.h"
 #include "link/Ipv4Address.h"
+#include "link/ReadBatch.h"
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/SharedRegisters.h"
@@ -13,7 +14,6 @@
 #include "persistence/ProgramMainConf.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/general/FormTendencia.h"
@@ -30,8 +30,6 @@
 #include "ui/shell/FormTrocarSenha.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,18 +39,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 using namespace GeneralScreenTexts;
 using Widgets::Button;
 
-constexpr int kConnectWaitMs = 20000;
-constexpr int kSerialPollsBeforeLost = 5; // in a row
-
 } // namespace
 
-TGeneralScreen::TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent)
-    : TScreen(context, parent), table_(std::move(table)), recovery_(context.session),
+TGeneralScreen::TGeneralScreen(const TScreenContext& context, int family, QWidget* parent)
+    : TScreen(context, parent), connection_(context.session, family),
       notification_(new TFormNotificacao(this)),
       trend_(new TFormTendencia(context.session, context.prompts, this)) {
     Build();
@@ -64,7 +61,7 @@ QString TGeneralScreen::Text(int id) const {
 }
 
 TConnectionSettings& TGeneralScreen::Settings() {
-    return Context().settings.connection[static_cast<std::size_t>(table_.family)];
+    return Context().settings.connection[static_cast<std::size_t>(Profile().family)];
 }
 
 void TGeneralScreen::Build() {
@@ -79,9 +76,9 @@ void TGeneralScreen::Build() {
     BuildConnectRow(layout);
     BuildAdminRow(layout);
     BuildIdentityRow(layout);
-    if (table_.clock)
+    if (Profile().clock)
         BuildClockRow(layout);
-    rgIdioma_ = new TRadioGroup("rgIdioma", table_.languageColumns, background_);
+    rgIdioma_ = new TRadioGroup("rgIdioma", Profile().family == Family::kIrrigation ? 3 : 2, background_);
     connect(rgIdioma_, &TRadioGroup::itemClicked, this, &TScreen::CommitControls);
     body_ = new QGridLayout;
     layout->addLayout(body_);
@@ -96,7 +93,7 @@ void TGeneralScreen::BuildConnectRow(QVBoxLayout* layout) {
     for (QPushButton* b : {bbConectar_, bbConectarUsb_, bbConectarIP_})
         connectRow->addWidget(b);
     layout->addLayout(connectRow);
-    bbConectar_->setVisible(table_.comButton);
+    bbConectar_->setVisible(Profile().comPort);
     connect(bbConectar_, &QPushButton::clicked, this, [this] { bbConectarClick(false); });
     connect(bbConectarUsb_, &QPushButton::clicked, this, [this] { bbConectarClick(true); });
     connect(bbConectarIP_, &QPushButton::clicked, this, &TGeneralScreen::bbConectarIPClick);
@@ -193,7 +190,7 @@ void TGeneralScreen::Retranslate() {
     bbTendencia_->setText(Text(TrendCaption));
     trend_->ApplyLanguage(Language());
     bbRelatorio_->setText(ReportExportTexts::Text(ReportExportTexts::ReportButton, Language()));
-    if (table_.clock) {
+    if (Profile().clock) {
         bbAjustarRelogioComputador_->setText(Text(AdjustPc));
         bbAjustarRelogioManual_->setText(Text(AdjustManual));
     }
@@ -209,10 +206,11 @@ void TGeneralScreen::Retranslate() {
 
 void TGeneralScreen::SetConnectButtons() {
     // While a lost link is being reopened, the connect button stops it.
-    const bool connected = Session().IsConnected() || recovering_;
+    const bool connected = Session().IsConnected() || Recovering();
+    const bool com = Profile().comPort;
     bbConectar_->setText(Text(connected ? DisconnectCaption : GeneralScreenTexts::ConnectSerial));
-    bbConectarUsb_->setText(Text(connected && !table_.comButton ? DisconnectCaption : ConnectUsb));
-    bbConectarUsb_->setEnabled(!connecting_ && (!connected || !table_.comButton));
+    bbConectarUsb_->setText(Text(connected && !com ? DisconnectCaption : ConnectUsb));
+    bbConectarUsb_->setEnabled(!connecting_ && (!connected || !com));
     bbConectarIP_->setEnabled(!connected && !connecting_);
     bbConectar_->setEnabled(!connecting_);
     bbRelatorio_->setEnabled(connected && !connecting_);
@@ -222,6 +220,17 @@ void TGeneralScreen::SetConnecting(bool connecting) {
     connecting_ = connecting;
     SetConnectButtons();
     emit busyChanged(connecting);
+}
+
+bool TGeneralScreen::Live() const {
+    // Before the login the connection's own reads are what the image holds.
+    const auto phase = connection_.Phase();
+    return Session().IsConnected() && phase != TDeviceConnection::TPhase::Silent &&
+           phase != TDeviceConnection::TPhase::Recovering;
+}
+
+bool TGeneralScreen::ClockRead() const {
+    return Profile().clock && !connection_.Facts().membrane;
 }
 
 void TGeneralScreen::FillIdentity(bool connected) {
@@ -236,10 +245,11 @@ void TGeneralScreen::FillIdentity(bool connected) {
         return;
     }
     auto v = [this](int reg) { return Session().FetchRegister(reg); };
-    if (pnRelogio_ && !ClockRead())
+    // A clock the device did not just send is no clock.
+    if (pnRelogio_ && (!ClockRead() || !Live()))
         pnRelogio_->clear();
-    if (pnRelogio_ && ClockRead()) {
-        const int c = ClockRegister(table_.family);
+    if (pnRelogio_ && ClockRead() && Live()) {
+        const int c = ClockRegister(Profile().family);
         const int day = v(c + 3), month = v(c + 4);
         const bool english = Language() == 1;
         pnRelogio_->setText(QString::asprintf("%.2d/%.2d/20%.2d %.2d:%.2d:%.2d", english ? month : day,
@@ -260,83 +270,64 @@ void TGeneralScreen::Fill() {
     else
         rgIdioma_->SetItemIndex(-1);
     FillIdentity(connected);
-    FillReadings(connected);
+    FillReadings(connected && Live());
 }
 
 void TGeneralScreen::Tick() {
-    if (recovering_) {
+    using TPoll = TDeviceConnection::TPoll;
+    if (Recovering()) {
         Recover();
         return;
     }
-    if (Session().IsConnected()) {
-        TReadBatch batch(Session());
-        QueueLiveReads(batch);
-        const bool polled = batch.Flush(table_.liveWait);
-        failedPolls_ = polled ? 0 : failedPolls_ + 1;
-        if (polled)
-            trend_->Sample(QDateTime::currentMSecsSinceEpoch());
-        // A serial line that stays silent counts as gone too, so that it is reopened.
-        const int allowed = table_.failedPollsAllowed > 0 ? table_.failedPollsAllowed
-                            : Session().IsTcp()            ? 0
-                                                           : kSerialPollsBeforeLost;
-        if (allowed > 0 && failedPolls_ > allowed)
-            Session().Close(); // given up: said below, as a link that went away
+    if (!connection_.LoggedIn()) {
+        FillControls(); // keeps the screen cleared
+        return;
     }
+    const TPoll poll = connection_.Poll();
+    if (poll == TPoll::Busy)
+        return; // another transaction holds the link: nothing new, nothing lost
+    // The trend records only what the device just sent.
+    if (poll == TPoll::Read)
+        trend_->Sample(QDateTime::currentMSecsSinceEpoch());
     FillControls();
-    // A link that went away by itself (a socket reset, a serial adapter pulled) is said once.
-    if (linkUp_ && !Session().IsConnected()) {
-        linkUp_ = false;
-        if (StartRecovering())
-            return;
-        SetConnectButtons();
-        SayLinkLost();
-    }
+    if (poll == TPoll::Lost)
+        LinkLost();
 }
 
-bool TGeneralScreen::StartRecovering() {
-    if (!table_.recoversLostLink || !recovery_.HasTarget())
-        return false;
-    recovering_ = true;
-    FillControls(); // the readings go blank: none of them is current
+bool TGeneralScreen::Recovering() const {
+    return connection_.Phase() == TDeviceConnection::TPhase::Recovering;
+}
+
+void TGeneralScreen::LinkLost() {
+    // A link that went away by itself (a socket reset, an adapter pulled, a device gone silent)
+    // is said once; the readings are blank by now.
     SetConnectButtons();
-    notification_->ShowAt(Corner(70, 120), 400, Text(Reconnecting));
-    return true;
+    if (Recovering())
+        notification_->ShowAt(Corner(70, 120), 400, Text(Reconnecting));
+    else
+        SayLinkLost();
 }
 
 void TGeneralScreen::Recover() {
-    const TLinkRecovery::TResult result = recovery_.TryOnce();
-    if (result == TLinkRecovery::TResult::NotYet)
+    using TRecovery = TDeviceConnection::TRecovery;
+    const TRecovery result = connection_.Recover();
+    if (result == TRecovery::NotYet)
         return;
-    EndRecovering();
-    if (result == TLinkRecovery::TResult::OtherDevice) {
-        recovery_.Forget();
+    notification_->hide();
+    if (result == TRecovery::OtherDevice)
         Prompts().Error(this, Text(OtherDeviceOnLink).arg(Session().Image().SerialNumber()));
-    } else if (result == TLinkRecovery::TResult::PasswordRefused) {
-        recovery_.Forget();
+    else if (result == TRecovery::PasswordRefused)
         Prompts().Error(this, Text(PasswordWrong));
-    } else {
-        // The same device: the screen reads what it read at the connection, then polls on.
-        TReadBatch batch(Session());
-        QueueInitialReads(batch);
-        batch.Flush();
-        linkUp_ = Session().IsConnected();
-        failedPolls_ = 0;
-    }
     FillControls();
     SetConnectButtons();
 }
 
 void TGeneralScreen::CommitWhileDisconnected() {
-    if (!recovering_)
+    if (!Recovering())
         return;
     // Said, and the controls put back: nothing is kept to be sent when the link returns.
     Prompts().Error(this, Text(NotSentLinkDown));
     FillControls();
-}
-
-void TGeneralScreen::EndRecovering() {
-    recovering_ = false;
-    notification_->hide();
 }
 
 void TGeneralScreen::SayLinkLost() {
@@ -352,18 +343,15 @@ void TGeneralScreen::Commit() {
 }
 
 void TGeneralScreen::Disconnect() {
-    linkUp_ = false;
-    if (recovering_)
-        EndRecovering();
-    recovery_.Forget();
-    if (Session().IsConnected() || Session().IsConnecting())
-        Session().Close();
+    if (Recovering())
+        notification_->hide();
+    connection_.Close();
     FillControls();
     SetConnectButtons();
 }
 
 void TGeneralScreen::bbConectarClick(bool usb) {
-    if (Session().IsConnected() || recovering_) {
+    if (Session().IsConnected() || Recovering()) {
         Disconnect();
         return;
     }
@@ -379,7 +367,7 @@ void TGeneralScreen::bbConectarClick(bool usb) {
 }
 
 void TGeneralScreen::bbConectarIPClick() {
-    if (Session().IsConnected() || recovering_) {
+    if (Session().IsConnected() || Recovering()) {
         Disconnect();
         return;
     }
@@ -429,56 +417,55 @@ bool TGeneralScreen::ConnectSerialAsTyped(const QString& port, int address, int 
     Context().settings.Save();
     const auto f = static_cast<std::size_t>(format);
     // A family without a COM button connects over its USB port only.
-    const bool comPort = !usb && table_.comButton;
+    const bool comPort = !usb && Profile().comPort;
     const bool connected =
         ConnectSerial(port.trimmed(), address, TLineSettings{baudRate, kParity[f], kStopBits[f]}, comPort);
     SetConnectButtons();
     return connected;
 }
 
-void TGeneralScreen::ForgetLastDevice() {
-    // A failed read must not leave the last device's password or signature to be checked.
-    for (int i = 0; i < SharedRegisters::kPasswordLength; ++i)
-        Session().StoreRegister(SharedRegisters::kPassword + i, 0);
-    Session().StoreRegister(SharedRegisters::kSignature, 0);
-}
-
-bool TGeneralScreen::AcceptsSignature(int signature, bool /*serial*/) {
-    return signature == table_.signature;
-}
-
-bool TGeneralScreen::CheckSignature(bool serial) {
-    const int signature = Session().FetchRegister(SharedRegisters::kSignature);
-    if (AcceptsSignature(signature, serial))
-        return true;
-    Session().Close();
+bool TGeneralScreen::SaidStep(TDeviceConnection::TStep step, bool serial) {
+    using TStep = TDeviceConnection::TStep;
     notification_->hide();
-    for (const auto& [other, family] : table_.switches) {
-        if (signature == other) {
-            Prompts().Error(this, Text(SignatureOf).arg(Family::SignatureModelName(family)));
-            emit familySwitchRequested(family);
-            return false;
-        }
+    switch (step) {
+    case TStep::Done:
+        return true;
+    case TStep::AccessError:
+        Prompts().Error(this, Text(AccessError));
+        break;
+    case TStep::PortDenied:
+        Prompts().Error(this, Text(PortDenied));
+        break;
+    case TStep::NotAnswering:
+        Prompts().Error(this, Text(serial ? NotAnsweringCom : NotAnswering));
+        break;
+    case TStep::NoSignature:
+        Prompts().Error(this, Text(NoSignature));
+        break;
+    case TStep::OtherFamily:
+        Prompts().Error(this, Text(SignatureOf).arg(Family::SignatureModelName(*connection_.OtherFamily())));
+        emit familySwitchRequested(*connection_.OtherFamily());
+        break;
+    case TStep::InvalidSignature:
+        Prompts().Error(this, Text(InvalidSignature));
+        break;
+    case TStep::BadUnit:
+        Prompts().Error(this, Text(BadUnitIndex).arg(connection_.UnitReported()));
+        break;
     }
-    Prompts().Error(this, Text(InvalidSignature));
     return false;
 }
 
 bool TGeneralScreen::Login() {
     TFormSenha dialog(Language(), this);
     if (ExecAt(dialog, 100, 100) != QDialog::Accepted) {
-        Session().Close();
+        connection_.Close();
         return false;
     }
-    if (!DeviceIdentity::PasswordMatches(dialog.Typed().toStdString(), Session().Image())) {
+    if (!connection_.LogIn(dialog.Typed().toStdString())) {
         Prompts().Error(this, Text(PasswordWrong));
-        Session().Close();
         return false;
     }
-    pendingTarget_.signature = Session().FetchRegister(SharedRegisters::kSignature);
-    pendingTarget_.serialNumber = Session().Image().SerialNumber();
-    pendingTarget_.password = dialog.Typed().toStdString();
-    recovery_.SetTarget(pendingTarget_);
     FillControls();
     const int minimum = Session().FetchRegister(SharedRegisters::kMinProgram);
     if (DeviceIdentity::NeedsNewerProgram(minimum))
@@ -487,35 +474,11 @@ bool TGeneralScreen::Login() {
     return true;
 }
 
-void TGeneralScreen::Abandon(int message) {
-    Session().Close();
-    notification_->hide();
-    Prompts().Error(this, Text(message));
-}
-
-bool TGeneralScreen::IdentifyAndLogin(bool serial) {
+bool TGeneralScreen::IdentifyAndLogin() {
     notification_->SetText(Text(ConnectingMore));
-    const int notAnswering = serial ? NotAnsweringCom : NotAnswering;
-    if ((!serial || table_.languageFirstOverSerial) &&
-        !Session().ReadRegisters(SharedRegisters::kLanguage, 1)) {
-        Abandon(notAnswering);
+    const bool serial = !Session().IsTcp();
+    if (!SaidStep(connection_.Identify(), serial))
         return false;
-    }
-    if (!Session().ReadRegisters(SharedRegisters::kSignature, 1)) {
-        Abandon(NoSignature);
-        return false;
-    }
-    if (!CheckSignature(serial))
-        return false;
-    if (!ReadAfterSignature()) {
-        Abandon(notAnswering);
-        return false;
-    }
-    // Whether 1704 can be read tells whether the device has the network ports (queued: always).
-    Session().SetNetworkPortFlag(Session().ReadRegisters(SharedRegisters::kNetworkPortsProbe, 1, true));
-    TReadBatch batch(Session());
-    QueueInitialReads(batch);
-    batch.Flush(); // failures here are not reported: the screen shows what came
     AfterInitialReads();
     notification_->hide();
     return Login();
@@ -523,67 +486,46 @@ bool TGeneralScreen::IdentifyAndLogin(bool serial) {
 
 bool TGeneralScreen::EndConnecting(bool connected) {
     notification_->hide();
-    linkUp_ = connected && Session().IsConnected();
-    failedPolls_ = 0;
-    if (linkUp_)
+    if (connected && connection_.LoggedIn())
         trend_->Restart();
     SetConnecting(false);
     FillControls();
-    return connected;
+    return connected && connection_.LoggedIn();
+}
+
+bool TGeneralScreen::Connect(const TLinkTarget& target) {
+    SetConnecting(true);
+    if (target.serial)
+        notification_->ShowAt(Corner(70, 120), 400, Text(Connecting));
+    else
+        notification_->ShowAt(Corner(70, 120), 600, Text(Connecting) + "  (0s (max 20s))");
+    const auto step = connection_.Open(target, [this](int seconds) {
+        notification_->SetText(Text(Connecting) + QStringLiteral("  (%1s (max 20s))").arg(seconds));
+    });
+    if (!SaidStep(step, target.serial))
+        return EndConnecting(false);
+    return EndConnecting(IdentifyAndLogin());
 }
 
 bool TGeneralScreen::ConnectSerial(const QString& port, int address, const TLineSettings& line,
                                    bool comPort) {
-    SetConnecting(true);
-    notification_->ShowAt(Corner(70, 120), 400, Text(Connecting));
-    ForgetLastDevice();
-    recovery_.Forget();
-    pendingTarget_ = {};
-    pendingTarget_.serial = true;
-    pendingTarget_.port = port;
-    pendingTarget_.line = line;
-    pendingTarget_.comPort = comPort;
-    pendingTarget_.address = static_cast<std::uint8_t>(address);
-    Session().SetSlaveAddress(static_cast<std::uint8_t>(address));
-    Session().SetFamily(table_.family);
-    if (!Session().OpenSerial(port, line, comPort)) {
-        Abandon(Session().SerialAccessDenied() ? PortDenied : AccessError);
-        return EndConnecting(false);
-    }
-    return EndConnecting(IdentifyAndLogin(true));
+    TLinkTarget target;
+    target.serial = true;
+    target.port = port;
+    target.line = line;
+    target.comPort = comPort;
+    target.address = static_cast<std::uint8_t>(address);
+    return Connect(target);
 }
 
 bool TGeneralScreen::ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port) {
-    SetConnecting(true);
-    notification_->ShowAt(Corner(70, 120), 600, Text(Connecting) + "  (0s (max 20s))");
-    ForgetLastDevice();
-    recovery_.Forget();
-    pendingTarget_ = {};
-    pendingTarget_.deviceIp = deviceIp;
-    pendingTarget_.pcIp = pcIp;
-    pendingTarget_.tcpPort = static_cast<std::uint16_t>(port);
-    Session().SetFamily(table_.family);
-    if (Session().OpenTcp(deviceIp, pcIp, static_cast<std::uint16_t>(port))) {
-        // Wait for the connection, showing the seconds; a refused attempt ends the wait at once.
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QEventLoop loop;
-        QTimer tick;
-        connect(&tick, &QTimer::timeout, &loop, [&] {
-            notification_->SetText(
-                Text(Connecting) +
-                QStringLiteral("  (%1s (max 20s))").arg(qRound(elapsed.elapsed() / 1000.0)));
-            if (Session().IsConnected() || !Session().IsConnecting() || elapsed.elapsed() >= kConnectWaitMs)
-                loop.quit();
-        });
-        tick.start(100);
-        loop.exec();
-    }
-    if (!Session().IsConnected()) {
-        Abandon(AccessError); // a connection still pending must not complete later
-        return EndConnecting(false);
-    }
-    return EndConnecting(IdentifyAndLogin(false));
+    TLinkTarget target;
+    target.deviceIp = deviceIp;
+    target.pcIp = pcIp;
+    // The session's slave address stays that of the last serial connection.
+    target.address = Session().SlaveAddress();
+    target.tcpPort = static_cast<std::uint16_t>(port);
+    return Connect(target);
 }
 
 void TGeneralScreen::SendCommandAndSay(int code) {

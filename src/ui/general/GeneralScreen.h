@@ -1,11 +1,8 @@
 #pragma once
 
+#include "link/DeviceConnection.h"
 #include "link/SerialComm.h"
-#include "ui/general/LinkRecovery.h"
 #include "ui/common/Screen.h"
-
-#include <utility>
-#include <vector>
 
 class QGridLayout;
 class QHBoxLayout;
@@ -20,33 +17,13 @@ struct TConnectionSettings;
 
 // Screen 0 of every family: connecting (serial, USB or network), identifying the device by its
 // signature, logging in, watching the device once a second, the device language, saving and
-// loading configuration files, and the password, network and clock dialogs. A family adds its own
-// readings through the hooks and states what differs in its table.
+// loading configuration files, and the password, network and clock dialogs. The device connection
+// does the link's work; a family adds its own readings through the hooks.
 class TGeneralScreen : public TScreen {
     Q_OBJECT
 public:
-    struct TFamilyTable {
-        int family;
-        int signature;
-        // Signatures of other families that switch the main window to them.
-        std::vector<std::pair<int, int>> switches;
-        // Over a serial link too, the device language is read before the signature, to tell a
-        // silent port from a device that does not answer its signature.
-        bool languageFirstOverSerial = false;
-        // "Connect Serial" (a COM port). Without it only USB and network, and "Connect USB" is the
-        // button that reads "Disconnect" while connected.
-        bool comButton = true;
-        bool clock = true;
-        double liveWait = 0.1; // flush wait of a tick; 0: the session's default
-        int languageColumns = 2;
-        // Polls in a row that may fail before the device is taken as lost; 0: five over a serial
-        // line, never over TCP (the socket says when it goes).
-        int failedPollsAllowed = 0;
-        // A link that goes away by itself is reopened to the same device; false: it is said and left.
-        bool recoversLostLink = true;
-    };
-
-    TGeneralScreen(const TScreenContext& context, TFamilyTable table, QWidget* parent);
+    // The family's profile says what the connection reads and how it tells a lost device.
+    TGeneralScreen(const TScreenContext& context, int family, QWidget* parent);
 
     void ShowScreen(int language) override;
     // The trend of the screen's main measurements, recorded at each poll.
@@ -71,20 +48,14 @@ signals:
     void currentOutputButtonShown(bool shown);
 
 protected:
-    // The family's own part of the connection: after the signature (false: the device is not
-    // answering), the initial reads, and what follows a successful login.
-    virtual bool AcceptsSignature(int signature, bool serial);
-    virtual bool ReadAfterSignature() { return true; }
-    virtual void QueueInitialReads(TReadBatch& batch) = 0;
+    // What follows the initial reads of an identified device.
     virtual void AfterInitialReads() {}
     virtual void AfterConfLoaded() {}
-    virtual void QueueLiveReads(TReadBatch& batch) = 0;
-    // The family's readings; `connected` false clears them.
-    virtual void FillReadings(bool connected) = 0;
+    // The family's readings; `live` false clears them (nothing connected, or the last poll went
+    // unanswered: nothing the device just sent).
+    virtual void FillReadings(bool live) = 0;
     virtual void CommitReadings(TCommitBatch& /*batch*/) {}
     virtual void RetranslateReadings() = 0;
-    // Whether the clock registers were read from the connected device.
-    virtual bool ClockRead() const { return table_.clock; }
     // A logged-in link went away by itself (or stopped answering): said once.
     virtual void SayLinkLost();
 
@@ -95,7 +66,10 @@ protected:
     TRadioGroup* LanguageGroup() const { return rgIdioma_; }
     TFormNotificacao* Notification() const { return notification_; }
     QString Text(int id) const;
-    const TFamilyTable& Table() const { return table_; }
+    const TFamilyProfile& Profile() const { return connection_.Profile(); }
+    const TDeviceConnection& Connection() const { return connection_; }
+    // Whether the device answered the last poll (or the connection's reads, before the first).
+    bool Live() const;
     // A device command of a screen button, only while connected: "Command sent" or the error.
     void SendCommandAndSay(int code);
 
@@ -121,10 +95,13 @@ private:
     bool ConfirmDifferences(const QString& file);
     void bbCarregarConfClick();
     void bbAjustarRelogioComputadorClick();
-    void ForgetLastDevice();
-    bool CheckSignature(bool serial);
-    bool IdentifyAndLogin(bool serial);
+    // Whether the clock registers were read from the connected device.
+    bool ClockRead() const;
+    bool Identify();
+    bool SaidStep(TDeviceConnection::TStep step, bool serial);
+    bool IdentifyAndLogin();
     bool Login();
+    bool Connect(const TLinkTarget& target);
     bool EndConnecting(bool connected);
     void Abandon(int message);
     void SetConnectButtons();
@@ -132,17 +109,12 @@ private:
     void FillIdentity(bool connected);
 
     // A link that went away by itself is reopened to the same device, one attempt a tick.
-    bool StartRecovering();
+    void LinkLost();
+    bool Recovering() const;
     void Recover();
-    void EndRecovering();
 
-    TFamilyTable table_;
-    TLinkRecovery recovery_;
-    TLinkTarget pendingTarget_; // the link being connected, until the login
-    bool recovering_ = false;
+    TDeviceConnection connection_;
     bool connecting_ = false; // a connection is being made
-    bool linkUp_ = false;     // logged in and not disconnected by the user
-    int failedPolls_ = 0;     // in a row
     TFormNotificacao* notification_;
     TFormTendencia* trend_;
     QWidget* background_ = nullptr;

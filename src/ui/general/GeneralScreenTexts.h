@@ -58,6 +58,8 @@ enum TId {
     Reconnecting,
     OtherDeviceOnLink,
     NotSentLinkDown,
+    BadUnitIndex,
+    FamilySwitchQuestion,
     Count
 };
 

@@ -1,12 +1,12 @@
 #include "ui/service/FormCalibCorrente.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/NumberRules.h"
 #include "persistence/CalibrationRecord.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/Language.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/service/FormCalibCorrenteTexts.h"

@@ -1,9 +1,9 @@
 #include "ui/service/FormCalibRTD.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/NumberRules.h"
 #include "ui/common/Language.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/service/FormCalibRTDTexts.h"

@@ -1,13 +1,13 @@
 #include "ui/service/FormDetectFalhaParam.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/MembraneParameters.h"
 #include "model/NumberRules.h"
 #include "persistence/Cp1252.h"
 #include "persistence/EventLog.h"
 #include "persistence/ProgramMainConf.h"
 #include "ui/common/Language.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/RememberedFile.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
@@ -42,7 +42,8 @@ constexpr int kTimerMs = 1000;
 } // namespace
 
 TFormDetectFalhaParam::TFormDetectFalhaParam(const TScreenContext& context, int language, QWidget* parent)
-    : QDialog(parent), context_(context), pnBack_(Widgets::DialogBackground(this)), timerUpdate_(new QTimer(this)) {
+    : QDialog(parent), context_(context), pnBack_(Widgets::DialogBackground(this)),
+      timerUpdate_(new QTimer(this)) {
     setObjectName("FormDetectFalhaParam");
     auto* layout = new QGridLayout(pnBack_);
     sgValores_ = Widgets::Grid("sgValores", kRows + 1, 2, {70, 100}, pnBack_);
@@ -62,7 +63,8 @@ TFormDetectFalhaParam::TFormDetectFalhaParam(const TScreenContext& context, int 
     sbSalvar_ = Widgets::Button("sbSalvar", pnBack_);
     sbSalvar_->setCheckable(true);
     connect(sbSalvar_, &QPushButton::clicked, this, &TFormDetectFalhaParam::sbSalvarClick);
-    for (int i = 0; QWidget* w : std::array<QWidget*, 5>{bbEnvia_, pnEstado_, pnResult_, pnMedida_, sbSalvar_}) {
+    for (int i = 0;
+         QWidget * w : std::array<QWidget*, 5>{bbEnvia_, pnEstado_, pnResult_, pnMedida_, sbSalvar_}) {
         w->setMinimumWidth(230);
         layout->addWidget(w, i++, 1);
     }
@@ -142,7 +144,8 @@ QString TFormDetectFalhaParam::ResultText() const {
 }
 
 QString TFormDetectFalhaParam::MeasureText() const {
-    return Text(CurrentMeasure) + QString::asprintf("%.1f", (Session().FetchRegister(kMeasure) - 1500) / 10.0);
+    return Text(CurrentMeasure) +
+           QString::asprintf("%.1f", (Session().FetchRegister(kMeasure) - 1500) / 10.0);
 }
 
 void TFormDetectFalhaParam::ShowPanels() {

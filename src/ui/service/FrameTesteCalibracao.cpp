@@ -1,13 +1,13 @@
 #include "ui/service/FrameTesteCalibracao.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/FieldRule.h"
 #include "model/NumberRules.h"
 #include "persistence/CalibrationRecord.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
 #include "ui/service/FormCalibCorrente.h"
@@ -101,7 +101,8 @@ QWidget* TFrameTesteCalibracao::BuildDevice(QWidget* parent) {
             [this] { OpenDialog<TFormCalibEntrCorrRegressao>(); });
     connect(buttons_[CalibrateOutputButton], &QPushButton::clicked, this,
             &TFrameTesteCalibracao::bbCalibrarSaidaCorrenteClick);
-    connect(buttons_[SimulateButton], &QPushButton::clicked, this, &TFrameTesteCalibracao::bbSimulaMedidasClick);
+    connect(buttons_[SimulateButton], &QPushButton::clicked, this,
+            &TFrameTesteCalibracao::bbSimulaMedidasClick);
     return column;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/shared/FrameConfSaidaCorrente.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/Family.h"
 #include "model/NumberRules.h"
 #include "model/RegulatorOutputs.h"
@@ -9,7 +10,6 @@
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/shared/FrameConfSaidaCorrenteTexts.h"
 

@@ -1,12 +1,12 @@
 #include "ui/shared/FrameConfSerial.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "model/Family.h"
 #include "model/NumberRules.h"
 #include "ui/common/CommitBatch.h"
 #include "ui/common/CommitFilter.h"
 #include "ui/common/RadioGroup.h"
-#include "ui/common/ReadBatch.h"
 #include "ui/common/Widgets.h"
 #include "ui/shared/FrameConfSerialTexts.h"
 

@@ -93,24 +93,12 @@ TEST(ParallelismScreen, UnitIndexChoosesTheTableEntries) {
     EXPECT_EQ(Find<QLabel>(w.General(), "lblRele9")->text(), "Operação Normal");
 }
 
-TEST(ParallelismScreen, UnitIndexOutsideTheTablesIsNotAnswering) {
-    struct Case {
-        TLink link;
-        QStringList presets;
-        const char* message;
-    };
-    const Case cases[] = {
-        {TLink::Tcp,
-         {"1951=16"},
-         "error: Equipamento não está respondendo. É possível que o endereço IP esteja incorreto."},
-        {TLink::Serial,
-         {"1951=16"},
-         "error: Equipamento não está respondendo. É possível que a porta COM esteja incorreta."},
-    };
-    for (const Case& c : cases) {
-        TLoggedInWindow w(Args(c.presets), Family::kParallelism);
-        EXPECT_FALSE(RefusedConnect(w, c.link));
-        EXPECT_EQ(w.prompts.shown.back(), c.message);
+TEST(ParallelismScreen, UnitIndexOutsideTheTablesIsRefusedSayingIt) {
+    for (TLink link : {TLink::Tcp, TLink::Serial}) {
+        TLoggedInWindow w(Args({"1951=16"}), Family::kParallelism);
+        EXPECT_FALSE(RefusedConnect(w, link));
+        EXPECT_EQ(w.prompts.shown.back(), "error: O equipamento informa a posição 16 no registro 1951; a "
+                                          "posição de uma unidade vai de 0 a 15.");
         EXPECT_FALSE(w.Window().Session().IsConnected());
     }
     // Over a serial link the language is asked first: a port where nothing answers says so.
