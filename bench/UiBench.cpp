@@ -1,6 +1,7 @@
 // The program's own costs, printed as a table: start-up to the first shown main window, resident
-// memory after connecting, and CPU per minute while the general screen polls a simulated device
-// over TCP and over a pty. Runs offscreen against qel880-sim.
+// memory after connecting, CPU per minute while the general screen polls a simulated device over
+// TCP and over a pty, and the longest the window goes without handling its events while the general
+// screen polls a serial device that has gone silent. Runs offscreen against qel880-sim.
 #include "ScriptedPrompts.h"
 #include "SimProcess.h"
 
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -26,6 +28,8 @@
 namespace {
 
 constexpr int kPollSeconds = 10;
+constexpr int kSilentSeconds = 60;
+constexpr int kProbeMs = 10;
 
 double CpuSeconds() {
     rusage usage{};
@@ -63,8 +67,7 @@ struct TPolling {
     bool connected = false;
 };
 
-TPolling Poll(TFormMain& window, TScriptedPrompts& prompts, const TSimProcess& sim, bool tcp) {
-    auto* screen = dynamic_cast<TFrameConfGeral*>(window.ShownScreen());
+void Connect(TFrameConfGeral* screen, TScriptedPrompts& prompts, const TSimProcess& sim, bool tcp) {
     if (tcp) {
         prompts.dialogs = {
             [&](QDialog& d) {
@@ -84,6 +87,11 @@ TPolling Poll(TFormMain& window, TScriptedPrompts& prompts, const TSimProcess& s
                            Password()};
         screen->findChild<QPushButton*>("bbConectar")->click();
     }
+}
+
+TPolling Poll(TFormMain& window, TScriptedPrompts& prompts, const TSimProcess& sim, bool tcp) {
+    auto* screen = dynamic_cast<TFrameConfGeral*>(window.ShownScreen());
+    Connect(screen, prompts, sim, tcp);
     TPolling result;
     result.connected = window.Session().IsConnected();
     result.residentKb = ResidentKb();
@@ -92,6 +100,34 @@ TPolling Poll(TFormMain& window, TScriptedPrompts& prompts, const TSimProcess& s
     result.cpuPerMinute = (CpuSeconds() - start) * 60.0 / kPollSeconds;
     screen->Disconnect();
     return result;
+}
+
+// The longest gap between two runs of a 10 ms timer, less its period, while the general screen
+// polls a serial device that stops answering two seconds after the start, for 60 s.
+double LongestStallMs(TFormMain& window, TScriptedPrompts& prompts) {
+    TSimProcess silent({"--model", "T", "--silent-after", "2"});
+    if (!silent.IsReady())
+        return -1;
+    auto* screen = dynamic_cast<TFrameConfGeral*>(window.ShownScreen());
+    Connect(screen, prompts, silent, false);
+    if (!window.Session().IsConnected())
+        return -1;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    probe.start(kProbeMs);
+    Run(kSilentSeconds * 1000);
+    probe.stop();
+    screen->Disconnect();
+    return static_cast<double>(longest) / 1e6 - kProbeMs;
 }
 
 } // namespace
@@ -116,6 +152,7 @@ int main(int argc, char* argv[]) {
     }
     const TPolling tcp = Poll(window, prompts, sim, true);
     const TPolling rtu = Poll(window, prompts, sim, false);
+    const double stallMs = LongestStallMs(window, prompts);
 
     std::printf("| %-46s | %14s |\n", "measure", "value");
     std::printf("|%s|%s|\n", std::string(48, '-').c_str(), std::string(16, '-').c_str());
@@ -123,6 +160,7 @@ int main(int argc, char* argv[]) {
     std::printf("| %-46s | %11ld kB |\n", "resident memory after connecting (TCP)", tcp.residentKb);
     std::printf("| %-46s | %12.2f s |\n", "CPU per minute, polling over TCP", tcp.cpuPerMinute);
     std::printf("| %-46s | %12.2f s |\n", "CPU per minute, polling over the pty", rtu.cpuPerMinute);
+    std::printf("| %-46s | %11.1f ms |\n", "longest stall, 60 s of a silent serial device", stallMs);
     if (!tcp.connected || !rtu.connected)
         std::printf("(a connection failed: %s)\n", qPrintable(prompts.shown.join("; ")));
     return 0;

@@ -207,7 +207,11 @@ TDeviceConnection::TPoll TDeviceConnection::Poll() {
     TReadBatch batch(session_);
     for (const TRegisterRun& run : profile_.liveReads(Facts()))
         batch.Add(run.first, run.count);
-    if (batch.Flush(profile_.liveWait)) {
+    const bool read = batch.Flush(profile_.liveWait);
+    // Closed by the user during the wait: nothing was lost.
+    if (!LoggedIn())
+        return TPoll::Failed;
+    if (read) {
         failedPolls_ = 0;
         SetPhase(TPhase::LoggedIn);
         return TPoll::Read;

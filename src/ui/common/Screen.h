@@ -2,7 +2,10 @@
 
 #include "ui/common/ScreenContext.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <vector>
 
 class QDialog;
 class QTimer;
@@ -18,6 +21,8 @@ public:
 
     // Applies the language, reads the screen's registers when connected and fills the controls.
     virtual void ShowScreen(int language);
+    // The screen's registers could not be read when it was shown: its inputs are blank and off.
+    bool Unread() const { return unread_; }
     void ApplyLanguage(int language);
     void FillControls();
     // Runs the screen's commit unless the controls are being filled or nothing is connected.
@@ -36,6 +41,11 @@ protected:
     // A change made while nothing is connected: it is not sent.
     virtual void CommitWhileDisconnected() {}
     virtual void Tick() {}
+
+    // Reads the screen's registers when connected (once more after `retryMs` when the device did
+    // not answer) and fills the controls. A read that fails is said once, and the inputs stay blank
+    // and disabled, never showing values the device did not send, until the screen is shown again.
+    void ReadAndFill(int retryMs = 0);
 
     // A timer named "Timer1" that runs Tick every `ms`; a tick still running when the next is due
     // (a flush waits inside the event loop) is not entered again.
@@ -56,6 +66,11 @@ private:
     TScreenContext context_;
     QTimer* timer_ = nullptr;
     int language_ = 0;
+    void BlankInputs();
+    void RestoreInputs();
+
     bool filling_ = false;
     bool ticking_ = false;
+    bool unread_ = false;
+    std::vector<QPointer<QWidget>> blanked_; // disabled by BlankInputs
 };

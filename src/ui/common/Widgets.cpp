@@ -144,3 +144,13 @@ void SetStyle(QWidget* widget, const QString& style) {
 }
 
 } // namespace Widgets
+
+void Widgets::FocusFirstInput(QWidget* root) {
+    for (QWidget* w = root->nextInFocusChain(); w && w != root; w = w->nextInFocusChain()) {
+        if (root->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(root) &&
+            w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}

@@ -111,16 +111,7 @@ std::optional<int> TFrameConfParalelismo::BusAddress() const {
 
 void TFrameConfParalelismo::ShowScreen(int language) {
     ApplyLanguage(language);
-    if (Session().IsConnected()) {
-        TReadBatch batch(Session());
-        QueueReads(batch);
-        if (!batch.Flush()) {
-            EventLog::PauseHandlingEvents(kRetryMs);
-            QueueReads(batch);
-            batch.Flush();
-        }
-    }
-    FillControls();
+    ReadAndFill(kRetryMs);
 }
 
 void TFrameConfParalelismo::Retranslate() {

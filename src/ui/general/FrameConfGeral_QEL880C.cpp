@@ -28,7 +28,6 @@ constexpr int kResistance = 1016;
 constexpr int kCurrent = 1017;
 constexpr int kOutputs = 1100;
 constexpr int kFailures = 1965;
-constexpr int kClock = 601;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "model/DeviceIdentity.h"
 #include "model/Family.h"
 #include "model/SharedRegisters.h"
+#include "persistence/EventLog.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 
 namespace {
 
@@ -81,7 +81,7 @@ int TFrameConfGeral_QEL880P::Unit() const {
 void TFrameConfGeral_QEL880P::AfterConfLoaded() {
     // The file may have moved the unit to another place in its group.
     if (!Session().ReadRegisters(kBusAddress, 1)) {
-        QThread::msleep(kReloadRetryMs);
+        EventLog::PauseHandlingEvents(kReloadRetryMs);
         Session().ReadRegisters(kBusAddress, 1);
     }
 }

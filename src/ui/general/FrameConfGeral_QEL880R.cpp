@@ -33,7 +33,6 @@ constexpr int kCommutations = 804;
 constexpr int kPosition = 1015;
 constexpr int kPositionInput = 2670;
 constexpr int kNoPositionInput = 3;
-constexpr int kOutputCalibration = RegulatorOutputs::kCalibration;
 constexpr int kRaiseCommand = 1000;
 constexpr int kLowerCommand = 1003;
 constexpr int kPositionRow = 9;

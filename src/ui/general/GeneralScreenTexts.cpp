@@ -127,10 +127,6 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
      {"O equipamento informa a posição %1 no registro 1951; a posição de uma unidade vai de 0 a 15.",
       "The device reports unit index %1 in register 1951; a unit index is 0..15.",
       "El equipo informa la posición %1 en el registro 1951; la posición de una unidad va de 0 a 15."}},
-    {FamilySwitchQuestion,
-     {"Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?",
-      "Switching the model ends the connection to the device. Do you want to go on?",
-      "Cambiar de modelo termina la conexión con el equipo. ¿Desea continuar?"}},
 }};
 static_assert(Language::InOrder(kTexts));
 

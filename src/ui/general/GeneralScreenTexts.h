@@ -59,7 +59,6 @@ enum TId {
     OtherDeviceOnLink,
     NotSentLinkDown,
     BadUnitIndex,
-    FamilySwitchQuestion,
     Count
 };
 

@@ -2,6 +2,7 @@
 
 #include "link/EquipComm.h"
 #include "link/Ipv4Address.h"
+#include "link/ReadBatch.h"
 #include "model/NumberRules.h"
 #include "persistence/Cp1252.h"
 #include "ui/common/UserPrompts.h"
@@ -21,7 +22,7 @@ constexpr double kWait = 0.5;
 
 struct TTexts {
     const char *caption, *ip, *port, *modbus, *dnp3, *password, *wifiPort, *ipGot, *cancel, *badPort, *badIp,
-        *badModbus, *badDnp3, *error, *doneTcp, *done, *noWifi, *weak, *medium, *good;
+        *badModbus, *badDnp3, *error, *doneTcp, *done, *noWifi, *weak, *medium, *good, *unread;
 };
 
 const TTexts kTexts[3] = {
@@ -44,7 +45,9 @@ const TTexts kTexts[3] = {
      "WI-FI não conectado",
      "Sinal Fraco",
      "Sinal Médio",
-     "Sinal Bom"},
+     "Sinal Bom",
+     "O equipamento não respondeu à leitura das configurações de rede; elas ficam em branco e não podem "
+     "ser enviadas. Abra esta janela novamente para tentar outra vez."},
     {"Change IP",
      "IP Address:",
      "Software Port:",
@@ -64,7 +67,9 @@ const TTexts kTexts[3] = {
      "WI-FI not connected",
      "Weak Signal",
      "Medium Signal",
-     "Good Signal"},
+     "Good Signal",
+     "The device did not answer the reading of its network settings; they are left blank and cannot be "
+     "sent. Open this window again to try once more."},
     {"Cambiar IP",
      "Dirección IP:",
      "Puerta Software:",
@@ -84,7 +89,9 @@ const TTexts kTexts[3] = {
      "WI-FI no conectado",
      "Senal Debil",
      "Senal Media",
-     "Senal Buena"},
+     "Senal Buena",
+     "El equipo no respondió a la lectura de la configuración de red; queda en blanco y no puede "
+     "enviarse. Abra esta ventana de nuevo para intentarlo otra vez."},
 };
 
 QString U(const char* t) {
@@ -134,7 +141,14 @@ TFormChangeIp::TFormChangeIp(TEquipComm& session, int language, TUserPrompts& pr
         if (QWidget* label = ipPart->labelForField(w))
             label->setVisible(ports);
     }
-    ReadSettings(ports);
+    if (!ReadSettings(ports)) {
+        // Said once; nothing can be sent from boxes the device did not fill.
+        for (QLineEdit* box : findChildren<QLineEdit*>())
+            box->setEnabled(false);
+        findChild<QPushButton*>("bbOk")->setEnabled(false);
+        prompts_.Error(parentWidget(), U(kTexts[language_].unread));
+        return;
+    }
     if (Irrigation()) {
         Timer1Timer();
         connect(timer_, &QTimer::timeout, this, &TFormChangeIp::Timer1Timer);
@@ -176,23 +190,27 @@ QGroupBox* TFormChangeIp::BuildWifiPart() {
     return wifi;
 }
 
-void TFormChangeIp::ReadSettings(bool ports) {
-    session_.ReadRegisters(1700, 2, true);
-    session_.ReadRegisters(1702, 1, true);
+bool TFormChangeIp::ReadSettings(bool ports) {
+    TReadBatch batch(session_);
+    batch.Add(1700, 2).Add(1702);
     if (ports)
-        session_.ReadRegisters(1703, 2, true);
+        batch.Add(1703, 2);
     if (Irrigation()) {
         for (auto [first, count] :
              {std::pair{1720, 16}, {1740, 16}, {1760, 3}, {1770, 2}, {1774, 3}, {1780, 1}})
-            session_.ReadRegisters(first, count, true);
+            batch.Add(first, count);
     }
-    session_.FlushReads(kWait);
+    // Settings the device did not send (the image's zeros, another device's values) would be
+    // written back by the next OK.
+    if (!batch.Flush(kWait))
+        return false;
     edIp_->setText(QString::fromStdString(Ipv4Address::Format(session_.Image().IpAddress())));
     edPort_->setText(QString::number(session_.FetchRegister(1702)));
     edPortModBus_->setText(QString::number(session_.FetchRegister(1703)));
     edPortDNP3_->setText(QString::number(session_.FetchRegister(1704)));
     if (Irrigation())
         FillWifi();
+    return true;
 }
 
 void TFormChangeIp::FillWifi() {

@@ -22,7 +22,8 @@ private:
     QFormLayout* BuildIpPart();
     QGroupBox* BuildWifiPart();
     // Reads the network settings from the device and shows them.
-    void ReadSettings(bool ports);
+    // False when the device did not answer: the boxes stay empty.
+    bool ReadSettings(bool ports);
     void FillWifi();
     void bbOkClick();
     bool Irrigation() const;

@@ -73,15 +73,19 @@ struct TMainTexts {
     const char* equip;
     const char* regulationSet;
     const char* device;
+    const char* askSwitch;
 };
 
 const TMainTexts kTexts[3] = {
     {"Conf. Geral", "SetPoints", "Conf. Serial", "Conf. Saída", "Registros", "Eventos/Max", "Calibr./Teste",
-     "Paralelismo", "Conf. Equip.", "Conj. Regul.", "Equipamento:"},
+     "Paralelismo", "Conf. Equip.", "Conj. Regul.", "Equipamento:",
+     "Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?"},
     {"General Conf.", "SetPoints", "Serial Conf.", "Output Conf.", "Records", "Events/Max", "Calibr./Test",
-     "Parallelism", "Device Conf.", "Regulat. Set", "Device:"},
+     "Parallelism", "Device Conf.", "Regulat. Set", "Device:",
+     "Switching the model ends the connection to the device. Do you want to go on?"},
     {"Conf. General", "SetPoints", "Conf. Serial", "Conf. Salida", "Registros", "Eventos/Máx",
-     "Calibr./Prueba", "Paralelismo", "Conf. Equipo", "Conj. Regul.", "Equipo:"},
+     "Calibr./Prueba", "Paralelismo", "Conf. Equipo", "Conj. Regul.", "Equipo:",
+     "Cambiar de modelo termina la conexión con el equipo. ¿Desea continuar?"},
 };
 
 } // namespace
@@ -148,7 +152,7 @@ void TFormMain::BuildTopBar() {
     layout->addWidget(lblTipoEquip_);
     rgTipoEquip_ = new TRadioGroup("rgTipoEquip", kFamilies, top);
     layout->addWidget(rgTipoEquip_, 1);
-    connect(rgTipoEquip_, &TRadioGroup::itemClicked, this, &TFormMain::FamilySwitch);
+    connect(rgTipoEquip_, &TRadioGroup::itemClicked, this, &TFormMain::FamilyClicked);
 
     struct TFlag {
         const char* picture;
@@ -294,6 +298,8 @@ void TFormMain::SelectScreen(int index) {
         resize(width() + kWideClient - client_->width(), height());
     if ((index == 0 || index == kEventScreen) && shown_->Timer())
         shown_->Timer()->start();
+    // The keyboard goes to the screen, not to the model selector, where a key would switch families.
+    Widgets::FocusFirstInput(shown_);
 }
 
 void TFormMain::LayoutButtons(int family) {
@@ -331,6 +337,16 @@ void TFormMain::FamilySwitch(int family) {
     settings_.Save();
     SelectScreen(0);
     ApplyLanguage(language_);
+}
+
+void TFormMain::FamilyClicked(int family) {
+    // A switch ends the link: never by a stray click or key without asking.
+    if (family != session_.Family() && (session_.IsConnected() || session_.IsConnecting()) &&
+        !prompts_.Question(this, QString::fromUtf8(kTexts[language_].askSwitch))) {
+        rgTipoEquip_->SetItemIndex(session_.Family());
+        return;
+    }
+    FamilySwitch(family);
 }
 
 void TFormMain::SetFamilySelector(int family) {

@@ -39,6 +39,8 @@ public:
     void SelectScreen(int index);
     void ApplyLanguage(int language);
     // Sets the selector as a click would, running the family switch when the position changes.
+    // A click on the model selector: asks first while a device is connected.
+    void FamilyClicked(int family);
     void SetFamilySelector(int family);
     // Opens with the command line's model and language and starts its connection, if it has one.
     void StartWith(const TStartOptions& options);

@@ -391,11 +391,29 @@ TEST_F(GeneralScreen, RelayNamesAreKept) {
     EXPECT_EQ(saved.relayNames[2], "Fan 1");
 }
 
-TEST_F(GeneralScreen, FamilySwitchWhileConnectedDisconnects) {
+// A family switch ends the link, so it is asked first: No changes nothing. Before, one Space on the
+// selector, where the focus landed after every screen change, dropped the link unasked.
+TEST_F(GeneralScreen, FamilySwitchWhileConnectedAsksFirst) {
     TSimProcess sim({"--model", "T"});
     ASSERT_TRUE(sim.IsReady());
     Start();
     ASSERT_TRUE(ConnectTcp(sim));
+    const QString question = "question: Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?";
+    prompts.answers = {TUserPrompts::TAnswer::No};
+    Click(window.get(), "rgTipoEquip_1");
+    EXPECT_EQ(prompts.shown.back(), question);
+    EXPECT_TRUE(window->Session().IsConnected());
+    EXPECT_EQ(window->Session().Family(), 0);
+    EXPECT_TRUE(Find<QAbstractButton>(window.get(), "rgTipoEquip_0")->isChecked());
+
+    // After a screen change the keyboard is on the screen, never on the selector.
+    for (int index : {2, 0}) {
+        window->SelectScreen(index);
+        ASSERT_NE(window->focusWidget(), nullptr);
+        EXPECT_TRUE(window->ShownScreen()->isAncestorOf(window->focusWidget()));
+    }
+
+    prompts.answers = {TUserPrompts::TAnswer::Yes};
     Click(window.get(), "rgTipoEquip_1");
     EXPECT_FALSE(window->Session().IsConnected());
     EXPECT_EQ(window->Session().Family(), 1);

@@ -199,11 +199,13 @@ TEST(IrrigationScreen, NoBoxAfterARefusedLoginOrAFamilySwitch) {
     w.General()->Timer1Timer();
 
     ASSERT_TRUE(w.Connect(TLink::Usb));
+    w.prompts.answers = {TUserPrompts::TAnswer::Yes};
     Click(&w.Window(), "rgTipoEquip_0"); // leaves the family, which disconnects
     Click(&w.Window(), "rgTipoEquip_3");
     w.General()->Timer1Timer();
     w.General()->Timer1Timer();
     EXPECT_FALSE(w.prompts.shown.contains(kDisconnected)) << w.prompts.shown.join("\n").toStdString();
+    EXPECT_FALSE(w.Window().Session().IsConnected());
 }
 
 TEST(IrrigationScreen, BranchNamesAreSavedAtOnce) {

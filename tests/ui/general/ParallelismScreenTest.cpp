@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -150,6 +151,29 @@ TEST(ParallelismScreen, PositionCommandsAndTheirInterlocks) {
         EXPECT_EQ(w.prompts.shown.back(), c.message);
         EXPECT_EQ(w.Device(502), c.down);
     }
+}
+
+// The unit moved to another place in its group after the connection (by the settings screen, a
+// file or another tool): commands, interlocks and readings follow the place the device holds now.
+// Before, "Position Up" checked the old place and moved a unit in commanded mode.
+TEST(ParallelismScreen, CommandsFollowTheUnitTheDeviceHoldsNow) {
+    // Place 3 is master, place 5 commanded.
+    TLoggedInWindow w(Args({"1951=3", "544=0", "546=1", "603=1", "504=9", "506=9"}), Family::kParallelism);
+    ASSERT_TRUE(w.Connect(TLink::Tcp));
+    w.General()->Timer()->stop();
+    ASSERT_TRUE(w.SetDevice(1951, 5));
+    Click(w.General(), "bbPosicaoUp");
+    EXPECT_EQ(w.prompts.shown.back(), "error: Não está no modo mestre ou individual.");
+    EXPECT_EQ(w.Device(504), 9);
+    EXPECT_EQ(w.Device(506), 9);
+    w.General()->Timer1Timer(); // sees the move
+    w.General()->Timer1Timer(); // reads the new place
+    EXPECT_EQ(Cell(w, 3), "Comandado");
+    // Back at place 3, the master moves.
+    ASSERT_TRUE(w.SetDevice(1951, 3));
+    Click(w.General(), "bbPosicaoUp");
+    EXPECT_EQ(w.prompts.shown.back(), "information: Comando enviado");
+    EXPECT_EQ(w.Device(504), 10);
 }
 
 TEST(ParallelismScreen, DeviceLanguageAndConfigurationFiles) {
