@@ -268,12 +268,18 @@ TDeviceConnection::TRecovery TDeviceConnection::Recover() {
     if (where.serial)
         where.port = FindPort();
     const bool wasMembrane = membrane_;
-    if ((where.serial && where.port.isEmpty()) || Open(where, {}, kRecoveryWaitMs) != TStep::Done) {
+    if ((where.serial && where.port.isEmpty()) || Open(where, {}, kRecoveryWaitMs) != TStep::Done ||
+        phase_ != TPhase::Recovering) {
         session_.Close();
         return TRecovery::NotYet;
     }
     membrane_ = wasMembrane;
     const TRecovery result = CheckSameDevice();
+    // Stopped by the user while the attempt waited: the link stays closed.
+    if (phase_ != TPhase::Recovering) {
+        session_.Close();
+        return TRecovery::NotYet;
+    }
     if (result == TRecovery::NotYet) {
         session_.Close();
         return result;

@@ -55,9 +55,10 @@ TFormTrocarSenha::TFormTrocarSenha(TEquipComm& session, int language, TUserPromp
     connect(bbOk, &QPushButton::clicked, this, &TFormTrocarSenha::bbOkClick);
     connect(bbCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    session_.ReadRegisters(1600, 4);
+    // A password the device did not just send is not shown as its own.
     QString current;
-    for (int i = 0; i < 4; ++i)
+    const bool read = session_.ReadRegisters(1600, 4);
+    for (int i = 0; read && i < 4; ++i)
         current.append(QChar(static_cast<char16_t>(session_.Image().PasswordChar(i) & 0xFF)));
     pnSenhaAtual_->setText(current);
 }
