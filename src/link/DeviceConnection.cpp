@@ -20,6 +20,10 @@ bool TDeviceConnection::LoggedIn() const {
     return phase_ == TPhase::LoggedIn || phase_ == TPhase::Busy || phase_ == TPhase::Silent;
 }
 
+bool TDeviceConnection::Answering() const {
+    return answered_ && session_.IsConnected();
+}
+
 void TDeviceConnection::SetPhase(TPhase phase) {
     if (phase == phase_)
         return;
@@ -79,6 +83,7 @@ TDeviceConnection::TStep TDeviceConnection::Open(const TLinkTarget& target,
     }
     ForgetDevice();
     membrane_ = false;
+    answered_ = false;
     otherFamily_.reset();
     failedPolls_ = 0;
     session_.SetFamily(profile_.family);
@@ -138,6 +143,7 @@ TDeviceConnection::TStep TDeviceConnection::Identify() {
     if (!DecideNetworkPorts())
         return fail(TStep::NotAnswering);
     ReadInitial();
+    answered_ = true;
     return TStep::Done;
 }
 
@@ -166,11 +172,15 @@ void TDeviceConnection::ReadInitial() {
     batch.Flush();
 }
 
-bool TDeviceConnection::LogIn(const std::string& typed) {
-    if (!session_.IsConnected() || !DeviceIdentity::PasswordMatches(typed, session_.Image())) {
+TDeviceConnection::TLogIn TDeviceConnection::LogIn(const std::string& typed) {
+    if (!session_.IsConnected()) {
+        SetPhase(TPhase::Closed);
+        return TLogIn::LinkLost; // while the password was being typed
+    }
+    if (!DeviceIdentity::PasswordMatches(typed, session_.Image())) {
         session_.Close();
         SetPhase(TPhase::Closed);
-        return false;
+        return TLogIn::WrongPassword;
     }
     target_.signature = session_.FetchRegister(SharedRegisters::kSignature);
     target_.serialNumber = session_.Image().SerialNumber();
@@ -182,9 +192,16 @@ bool TDeviceConnection::LogIn(const std::string& typed) {
         target_.product = info.hasProductIdentifier() ? info.productIdentifier() : 0;
     }
     keepsTarget_ = profile_.recoversLostLink;
+    StartPolling();
+    return TLogIn::LoggedIn;
+}
+
+void TDeviceConnection::StartPolling() {
     failedPolls_ = 0;
+    refusedPolls_ = 0;
+    answered_ = true;
+    framesAtLastPoll_ = session_.ValueFrames();
     SetPhase(TPhase::LoggedIn);
-    return true;
 }
 
 TDeviceConnection::TPoll TDeviceConnection::Lose() {
@@ -204,30 +221,55 @@ TDeviceConnection::TPoll TDeviceConnection::Poll() {
         SetPhase(TPhase::Busy);
         return TPoll::Busy;
     }
+    const int unit = Facts().unit;
     TReadBatch batch(session_);
+    session_.SetBackground(true); // a click during the wait goes first
     for (const TRegisterRun& run : profile_.liveReads(Facts()))
         batch.Add(run.first, run.count);
-    const bool read = batch.Flush(profile_.liveWait);
+    bool read = batch.Flush(profile_.liveWait);
+    session_.SetBackground(false);
     // Closed by the user during the wait: nothing was lost.
     if (!LoggedIn())
         return TPoll::Failed;
-    if (read) {
-        failedPolls_ = 0;
-        SetPhase(TPhase::LoggedIn);
-        return TPoll::Read;
-    }
-    if (!session_.IsConnected())
+    if (!read && !session_.IsConnected())
         return Lose();
-    if (batch.Failure() == TLinkFailure::Busy) {
+    if (!read && batch.Failure() == TLinkFailure::Busy) {
         SetPhase(TPhase::Busy);
         return TPoll::Busy;
     }
+    // Over TCP a reply later than the poll's short wait still comes, and is stored: the device
+    // answers, only slowly.
+    const std::uint64_t frames = session_.ValueFrames();
+    const bool late = session_.IsTcp() && frames != framesAtLastPoll_;
+    framesAtLastPoll_ = frames;
+    if (read && profile_.unitIndex && !FollowUnit(unit))
+        read = false;
+    if (read || (late && batch.Failure() == TLinkFailure::NoReply)) {
+        failedPolls_ = 0;
+        refusedPolls_ = 0;
+        answered_ = true;
+        SetPhase(TPhase::LoggedIn);
+        return TPoll::Read;
+    }
+    answered_ = false;
     // A device that refuses a register still answers: it is not lost, but nothing it sent is new.
-    const bool counts = batch.Failure() != TLinkFailure::Refused || profile_.refusalsCount;
-    if (counts && ++failedPolls_ >= profile_.pollsToLose)
+    const bool refused = batch.Failure() == TLinkFailure::Refused || batch.Failure() == TLinkFailure::None;
+    refusedPolls_ = refused ? refusedPolls_ + 1 : 0;
+    if ((!refused || profile_.refusalsCount) && ++failedPolls_ >= profile_.pollsToLose)
         return Lose();
     SetPhase(TPhase::Silent);
     return TPoll::Failed;
+}
+
+bool TDeviceConnection::FollowUnit(int polledUnit) {
+    const int unit = session_.FetchRegister(SharedRegisters::kBusAddress);
+    // A place outside the tables would show another unit's entries.
+    if (unit < 0 || unit >= TFamilyProfile::kUnits)
+        return false;
+    // Moved since the reads were chosen: the new place's entries are read before anything shows them.
+    if (unit != polledUnit)
+        ReadInitial();
+    return true;
 }
 
 QString TDeviceConnection::FindPort() const {
@@ -292,8 +334,7 @@ TDeviceConnection::TRecovery TDeviceConnection::Recover() {
     }
     // The same device: what was read at the connection is read again, then the polls go on.
     ReadInitial();
-    failedPolls_ = 0;
-    SetPhase(TPhase::LoggedIn);
+    StartPolling();
     return result;
 }
 

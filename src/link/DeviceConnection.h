@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,6 +30,7 @@ public:
         BadUnit,          // parallelism: a place in the group outside 0..15 (UnitReported())
     };
     enum class TPoll { Read, Busy, Failed, Lost };
+    enum class TLogIn { LoggedIn, WrongPassword, LinkLost };
     enum class TRecovery { NotYet, Recovered, OtherDevice, PasswordRefused };
     static constexpr int kConnectWaitMs = 20000;
     static constexpr int kRecoveryWaitMs = 3000; // one attempt; the next comes a poll later
@@ -44,6 +46,11 @@ public:
     std::optional<int> OtherFamily() const { return otherFamily_; }
     int UnitReported() const { return unitReported_; }
     int FailedPolls() const { return failedPolls_; }
+    // Polls in a row the device answered with a refusal.
+    int RefusedPolls() const { return refusedPolls_; }
+    // The device answered the last poll, or the connection's reads before the first: what the
+    // image holds of the live registers is what it just sent.
+    bool Answering() const;
     const TLinkTarget& Target() const { return target_; }
 
     // Opens the link. Over TCP waits for the connection up to `waitMs`, calling `waiting` with the
@@ -55,8 +62,8 @@ public:
     // Whether the device has the network ports: over TCP it has; over a serial link an exception
     // reply to their register means it has none. False when the device did not answer at all.
     bool DecideNetworkPorts();
-    // The typed password against the device's; true logs in, and a lost link is then reopened.
-    bool LogIn(const std::string& typed);
+    // The typed password against the device's; logged in, a lost link is reopened.
+    TLogIn LogIn(const std::string& typed);
     TPoll Poll();
     // One attempt at reopening a lost link, while recovering.
     TRecovery Recover();
@@ -70,6 +77,10 @@ private:
     void SetPhase(TPhase phase);
     bool WaitForTcp(const std::function<void(int)>& waiting, int waitMs);
     void ReadInitial();
+    void StartPolling();
+    // Parallelism: the place the device holds after a poll that chose its reads by `polledUnit`;
+    // false when it lies outside the group.
+    bool FollowUnit(int polledUnit);
     TPoll Lose();
     TRecovery CheckSameDevice();
     // The adapter's location now: the old one, or where its serial number or IDs are now.
@@ -85,4 +96,7 @@ private:
     std::optional<int> otherFamily_;
     int unitReported_ = 0;
     int failedPolls_ = 0; // in a row
+    int refusedPolls_ = 0;
+    bool answered_ = false;
+    std::uint64_t framesAtLastPoll_ = 0;
 };

@@ -42,6 +42,15 @@ bool TEquipComm::IsPending() const {
     return framed_->IsPending() || rtu_->IsPending();
 }
 
+void TEquipComm::SetBackground(bool background) {
+    rtu_->SetBackground(background);
+    framed_->SetBackground(background);
+}
+
+std::uint64_t TEquipComm::ValueFrames() const {
+    return framed_->ValueFrames();
+}
+
 bool TEquipComm::Record(bool ok) {
     failure_ = ok ? TLinkFailure::None : tcp_ ? framed_->LastFailure() : rtu_->LastFailure();
     if (!ok && !IsConnected())

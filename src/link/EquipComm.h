@@ -36,6 +36,11 @@ public:
     bool IsPending() const;
     // Why the last register operation failed: above all, whether another transaction held the link.
     TLinkFailure LastFailure() const { return failure_; }
+    // The operations started from now on belong to a background poll: one the user starts during
+    // their waits goes first, and the poll's ends as busy.
+    void SetBackground(bool background);
+    // Replies with values received over TCP since the link opened, late ones included.
+    std::uint64_t ValueFrames() const;
     bool SerialPortFlag() const { return serialPortFlag_; }
     bool NetworkPortFlag() const { return networkPortFlag_; }
     void SetNetworkPortFlag(bool set) { networkPortFlag_ = set; }

@@ -124,6 +124,7 @@ void TFramedLink::ProcessBody(std::span<const std::uint8_t> body) {
         EndWait();
     }
     if (parsed->command == FramedFrame::kValuesCommand) {
+        ++valueFrames_;
         for (const FramedFrame::TPair& pair : parsed->pairs)
             sink_(pair.reg, pair.value);
     }
@@ -136,10 +137,18 @@ void TFramedLink::EndWait() {
 
 bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t)>& build, double waitSeconds,
                            std::span<const std::uint16_t> wanted) {
-    if (pending_ || !connected_) {
-        failure_ = pending_ ? TLinkFailure::Busy : TLinkFailure::Closed;
+    const bool background = background_;
+    if (!connected_ || (pending_ && (background || !pendingBackground_))) {
+        failure_ = connected_ ? TLinkFailure::Busy : TLinkFailure::Closed;
         return false;
     }
+    // A background poll under way gives way: its late reply, told apart by its sequence number,
+    // still lands in the image.
+    const bool preempting = pending_;
+    if (preempting)
+        preempted_ = true;
+    if (background)
+        preempted_ = false;
     wanted_.assign(wanted.begin(), wanted.end());
     std::sort(wanted_.begin(), wanted_.end());
     wanted_.erase(std::unique(wanted_.begin(), wanted_.end()), wanted_.end());
@@ -147,6 +156,8 @@ bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t
     const auto sequence = static_cast<std::uint16_t>(counter_ & 0xFFFF);
     const FramedFrame::TBytes frame = build(sequence);
     pending_ = true;
+    pendingBackground_ = background;
+    background_ = false; // what the event loop starts during the wait is the user's
     replied_ = false;
     expectedSequence_ = sequence;
     ++counter_;
@@ -159,12 +170,22 @@ bool TFramedLink::Transact(const std::function<FramedFrame::TBytes(std::uint16_t
     deadline.setTimerType(Qt::PreciseTimer); // a coarse timer may end the wait 5 % early
     connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(std::max(1, static_cast<int>(std::lround(waitSeconds * 1000.0))));
+    QEventLoop* outer = waitLoop_;
     waitLoop_ = &loop;
     // The reply may already have been handled while writing; then there is nothing to wait for.
     if (!replied_ && connected_)
         loop.exec();
-    waitLoop_ = nullptr;
+    waitLoop_ = outer;
+    background_ = background;
     pending_ = false;
+    pendingBackground_ = false;
+    if (background && preempted_) {
+        preempted_ = false;
+        failure_ = TLinkFailure::Busy;
+        return false;
+    }
+    if (preempting && waitLoop_)
+        waitLoop_->quit(); // the poll below ends now
     failure_ = replied_ && replyComplete_ ? TLinkFailure::None
                : replied_                 ? TLinkFailure::Refused
                : connected_               ? TLinkFailure::NoReply

@@ -32,6 +32,11 @@ public:
     bool IsConnecting() const;
     bool IsPending() const { return pending_; }
     TLinkFailure LastFailure() const { return failure_; }
+    // The transactions started from now on belong to a background poll: one started during their
+    // waits (the user's) goes first, and the poll's transaction ends as busy.
+    void SetBackground(bool background) { background_ = background; }
+    // Frames of values received since the link opened, late replies included: the device answers.
+    std::uint64_t ValueFrames() const { return valueFrames_; }
 
     // Lists longer than one frame holds go as several, in order; true only if every one succeeded.
     bool SendReadList(const std::vector<std::uint16_t>& registers, double waitSeconds);
@@ -60,6 +65,10 @@ private:
     bool connected_ = false;
     std::uint32_t counter_ = 0;
     bool pending_ = false;
+    bool background_ = false;        // for the transactions started from now on
+    bool pendingBackground_ = false; // the transaction under way is a background one
+    bool preempted_ = false;         // another transaction went before the background one
+    std::uint64_t valueFrames_ = 0;
     TLinkFailure failure_ = TLinkFailure::None;
     bool replied_ = false;
     std::uint16_t expectedSequence_ = 0;

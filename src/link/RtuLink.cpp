@@ -7,6 +7,7 @@ namespace {
 
 constexpr int kCommandRegister = 3000;
 constexpr int kBankBit = 0x8000;
+constexpr int kWriteLimitMs = 2000;
 
 } // namespace
 
@@ -27,18 +28,42 @@ std::uint16_t TRtuLink::Wire(int reg) const {
 }
 
 template <typename Body> bool TRtuLink::Transact(Body body) {
-    if (pending_) {
+    const bool background = background_;
+    if (pending_ && (background || !pendingBackground_)) {
         failure_ = TLinkFailure::Busy;
         return false;
+    }
+    const bool preempting = pending_;
+    if (preempting) {
+        // The poll's reply, if it comes, is let in and dropped, so that it is not taken for ours.
+        serial_.AwaitBytes(pendingWanted_, pendingDeadline_);
+        serial_.FlushInput();
+        preempted_ = true;
     }
     if (!serial_.IsOpen()) {
         failure_ = TLinkFailure::Closed;
         return false;
     }
+    const bool outerInBackground = inBackground_;
     pending_ = true;
+    pendingBackground_ = background;
+    inBackground_ = background;
+    if (background)
+        preempted_ = false;
+    background_ = false; // what the event loop starts during the waits is the user's
     refused_ = false;
-    const bool ok = body();
+    bool ok = body();
+    background_ = background;
+    inBackground_ = outerInBackground;
     pending_ = false;
+    pendingBackground_ = false;
+    if (background && preempted_) {
+        preempted_ = false;
+        failure_ = TLinkFailure::Busy;
+        return false;
+    }
+    if (preempting)
+        serial_.QuitWait(); // the poll below ends now
     failure_ = ok                  ? TLinkFailure::None
                : !serial_.IsOpen() ? TLinkFailure::Closed
                : refused_          ? TLinkFailure::Refused
@@ -48,6 +73,8 @@ template <typename Body> bool TRtuLink::Transact(Body body) {
 
 std::vector<std::uint8_t> TRtuLink::CollectReply(std::size_t wanted) {
     const auto deadline = TSerialComm::TClock::now() + replyTimeout_;
+    pendingWanted_ = wanted;
+    pendingDeadline_ = deadline;
     std::vector<std::uint8_t> reply;
     serial_.ReadBytes(reply, RtuFrame::kExceptionReplySize, deadline);
     if (RtuFrame::IsExceptionReply(reply))
@@ -66,10 +93,17 @@ bool TRtuLink::ReadRegisters(int first, int count) {
 bool TRtuLink::Read(int first, int count) {
     const std::uint16_t wireFirst = Wire(first);
     const auto request = RtuFrame::BuildRead(address_, wireFirst, static_cast<std::uint16_t>(count));
+    const std::size_t wanted = 2 * static_cast<std::size_t>(count) + 5;
+    // Until the reply is awaited, one that goes first waits as long as this one will.
+    pendingWanted_ = wanted;
+    pendingDeadline_ = TSerialComm::TClock::now() + replyTimeout_ + std::chrono::milliseconds(kWriteLimitMs);
     serial_.FlushInput();
     if (!serial_.WriteBytes(request))
         return false;
-    const auto reply = CollectReply(2 * static_cast<std::size_t>(count) + 5);
+    const auto reply = CollectReply(wanted);
+    // Another transaction went first during the wait: what came is not this one's reply.
+    if (inBackground_ && preempted_)
+        return false;
     const auto values = RtuFrame::ParseReadReply(reply, count);
     // A reply is exactly its length: bytes right behind it mean it was not the reply asked for.
     if (!values || serial_.TrailingBytes(2 * serial_.CharacterTime()))

@@ -24,8 +24,13 @@ public:
     void SetLostHandler(std::function<void()> handler) { serial_.SetLostHandler(std::move(handler)); }
     void Close();
     bool IsOpen() const { return serial_.IsOpen(); }
-    // A transaction is under way (its wait runs the event loop): another one fails as busy.
+    // A transaction is under way (its wait runs the event loop): another one fails as busy, unless
+    // the one under way is a background one.
     bool IsPending() const { return pending_; }
+    // The transactions started from now on belong to a background poll: one started during their
+    // waits (the user's) goes first, after the poll's reply is in or overdue, and the poll's
+    // transaction ends as busy.
+    void SetBackground(bool background) { background_ = background; }
     TLinkFailure LastFailure() const { return failure_; }
 
     void SetAddress(std::uint8_t address) { address_ = address; }
@@ -53,6 +58,13 @@ private:
     bool banked_ = false;
     bool pending_ = false;
     bool refused_ = false; // the last reply was an exception
+    bool background_ = false;        // for the transactions started from now on
+    bool pendingBackground_ = false; // the transaction under way is a background one
+    bool inBackground_ = false;      // the code running now is the background transaction's
+    bool preempted_ = false;         // another transaction went before the background one
+    // The reply the transaction under way awaits, for one that goes first.
+    std::size_t pendingWanted_ = 0;
+    TSerialComm::TClock::time_point pendingDeadline_{};
     TLinkFailure failure_ = TLinkFailure::None;
     std::chrono::milliseconds replyTimeout_{2000};
     std::chrono::milliseconds postWriteDelay_{150};

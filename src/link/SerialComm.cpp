@@ -177,6 +177,16 @@ void TSerialComm::ClosePort() {
         waitLoop_->quit();
 }
 
+void TSerialComm::AwaitBytes(std::size_t count, TClock::time_point deadline) {
+    while (port_->isOpen() && port_->bytesAvailable() < static_cast<qint64>(count) && TClock::now() < deadline)
+        WaitFor(TWake::Data, deadline);
+}
+
+void TSerialComm::QuitWait() {
+    if (waitLoop_)
+        waitLoop_->quit();
+}
+
 void TSerialComm::Pause(int ms) {
     WaitFor(TWake::Never, TClock::now() + std::chrono::milliseconds(ms));
 }

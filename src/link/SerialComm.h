@@ -42,6 +42,10 @@ public:
     // running the event loop in between, so that the window stays responsive. True iff more than
     // one byte has been received.
     bool ReadBytes(std::vector<std::uint8_t>& received, std::size_t wanted, TClock::time_point deadline);
+    // Runs the event loop until `count` bytes wait to be read, the deadline passes or the port closes.
+    void AwaitBytes(std::size_t count, TClock::time_point deadline);
+    // Ends the wait under way, if any (the one below a transaction that went first).
+    void QuitWait();
     // Waits up to `quiet` for bytes after a complete reply, discarding them; true if any came.
     bool TrailingBytes(std::chrono::microseconds quiet);
     // The time one character (start, 8 data, parity or stop, stop) takes on the line.

@@ -223,10 +223,11 @@ void TGeneralScreen::SetConnecting(bool connecting) {
 }
 
 bool TGeneralScreen::Live() const {
-    // Before the login the connection's own reads are what the image holds.
-    const auto phase = connection_.Phase();
-    return Session().IsConnected() && phase != TDeviceConnection::TPhase::Silent &&
-           phase != TDeviceConnection::TPhase::Recovering;
+    return connection_.Answering();
+}
+
+bool TGeneralScreen::Engaged() const {
+    return Session().IsConnected() || Session().IsConnecting() || Recovering();
 }
 
 bool TGeneralScreen::ClockRead() const {
@@ -292,6 +293,12 @@ void TGeneralScreen::Tick() {
     FillControls();
     if (poll == TPoll::Lost)
         LinkLost();
+    // A device that keeps refusing its live registers answers, so it is not lost: said, not hidden.
+    const bool refusing = connection_.RefusedPolls() >= Profile().pollsToLose;
+    if (refusing && !notification_->isVisible())
+        notification_->ShowAt(Corner(70, 120), 400, Text(RefusingReads));
+    else if (!refusing && notification_->isVisible() && notification_->Text() == Text(RefusingReads))
+        notification_->hide();
 }
 
 bool TGeneralScreen::Recovering() const {
@@ -462,8 +469,10 @@ bool TGeneralScreen::Login() {
         connection_.Close();
         return false;
     }
-    if (!connection_.LogIn(dialog.Typed().toStdString())) {
-        Prompts().Error(this, Text(PasswordWrong));
+    using TLogIn = TDeviceConnection::TLogIn;
+    const TLogIn login = connection_.LogIn(dialog.Typed().toStdString());
+    if (login != TLogIn::LoggedIn) {
+        Prompts().Error(this, Text(login == TLogIn::LinkLost ? DeviceLost : PasswordWrong));
         return false;
     }
     FillControls();

@@ -31,6 +31,8 @@ public:
     bool ConnectSerial(const QString& port, int address, const TLineSettings& line, bool comPort);
     bool ConnectNetwork(const QString& deviceIp, const QString& pcIp, int port);
     void Disconnect();
+    // Connected, connecting or reopening a lost link: a family switch would end it.
+    bool Engaged() const;
     // One tick of the timer.
     void Timer1Timer() { RunTick(); }
     // What the connect buttons do once their dialog is answered: the same checks and messages, the

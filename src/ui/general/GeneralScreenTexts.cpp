@@ -127,6 +127,9 @@ constexpr std::array<Language::TText<TId>, Count> kTexts{{
      {"O equipamento informa a posição %1 no registro 1951; a posição de uma unidade vai de 0 a 15.",
       "The device reports unit index %1 in register 1951; a unit index is 0..15.",
       "El equipo informa la posición %1 en el registro 1951; la posición de una unidad va de 0 a 15."}},
+    {RefusingReads,
+     {"O equipamento recusa a leitura das medidas.", "The device refuses to give its readings.",
+      "El equipo rechaza la lectura de las medidas."}},
 }};
 static_assert(Language::InOrder(kTexts));
 

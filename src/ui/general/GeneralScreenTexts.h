@@ -59,6 +59,7 @@ enum TId {
     OtherDeviceOnLink,
     NotSentLinkDown,
     BadUnitIndex,
+    RefusingReads,
     Count
 };
 

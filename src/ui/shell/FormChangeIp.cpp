@@ -22,7 +22,7 @@ constexpr double kWait = 0.5;
 
 struct TTexts {
     const char *caption, *ip, *port, *modbus, *dnp3, *password, *wifiPort, *ipGot, *cancel, *badPort, *badIp,
-        *badModbus, *badDnp3, *error, *doneTcp, *done, *noWifi, *weak, *medium, *good, *unread;
+        *badModbus, *badDnp3, *error, *doneTcp, *done, *noWifi, *weak, *medium, *good, *unread, *busy;
 };
 
 const TTexts kTexts[3] = {
@@ -47,7 +47,9 @@ const TTexts kTexts[3] = {
      "Sinal Médio",
      "Sinal Bom",
      "O equipamento não respondeu à leitura das configurações de rede; elas ficam em branco e não podem "
-     "ser enviadas. Abra esta janela novamente para tentar outra vez."},
+     "ser enviadas. Abra esta janela novamente para tentar outra vez.",
+     "A conexão está ocupada com outra operação; as configurações de rede não foram lidas e ficam em "
+     "branco. Abra esta janela novamente quando a operação terminar."},
     {"Change IP",
      "IP Address:",
      "Software Port:",
@@ -69,7 +71,9 @@ const TTexts kTexts[3] = {
      "Medium Signal",
      "Good Signal",
      "The device did not answer the reading of its network settings; they are left blank and cannot be "
-     "sent. Open this window again to try once more."},
+     "sent. Open this window again to try once more.",
+     "The link is busy with another operation; the network settings were not read and are left blank. "
+     "Open this window again when the operation has ended."},
     {"Cambiar IP",
      "Dirección IP:",
      "Puerta Software:",
@@ -91,7 +95,9 @@ const TTexts kTexts[3] = {
      "Senal Media",
      "Senal Buena",
      "El equipo no respondió a la lectura de la configuración de red; queda en blanco y no puede "
-     "enviarse. Abra esta ventana de nuevo para intentarlo otra vez."},
+     "enviarse. Abra esta ventana de nuevo para intentarlo otra vez.",
+     "La conexión está ocupada con otra operación; la configuración de red no se leyó y queda en blanco. "
+     "Abra esta ventana de nuevo cuando la operación termine."},
 };
 
 QString U(const char* t) {
@@ -141,12 +147,14 @@ TFormChangeIp::TFormChangeIp(TEquipComm& session, int language, TUserPrompts& pr
         if (QWidget* label = ipPart->labelForField(w))
             label->setVisible(ports);
     }
-    if (!ReadSettings(ports)) {
+    TLinkFailure failure = TLinkFailure::None;
+    if (!ReadSettings(ports, failure)) {
         // Said once; nothing can be sent from boxes the device did not fill.
         for (QLineEdit* box : findChildren<QLineEdit*>())
             box->setEnabled(false);
         findChild<QPushButton*>("bbOk")->setEnabled(false);
-        prompts_.Error(parentWidget(), U(kTexts[language_].unread));
+        const TTexts& t = kTexts[language_];
+        prompts_.Error(parentWidget(), U(failure == TLinkFailure::Busy ? t.busy : t.unread));
         return;
     }
     if (Irrigation()) {
@@ -190,7 +198,7 @@ QGroupBox* TFormChangeIp::BuildWifiPart() {
     return wifi;
 }
 
-bool TFormChangeIp::ReadSettings(bool ports) {
+bool TFormChangeIp::ReadSettings(bool ports, TLinkFailure& failure) {
     TReadBatch batch(session_);
     batch.Add(1700, 2).Add(1702);
     if (ports)
@@ -202,7 +210,9 @@ bool TFormChangeIp::ReadSettings(bool ports) {
     }
     // Settings the device did not send (the image's zeros, another device's values) would be
     // written back by the next OK.
-    if (!batch.Flush(kWait))
+    const bool read = batch.Flush(kWait);
+    failure = batch.Failure();
+    if (!read)
         return false;
     edIp_->setText(QString::fromStdString(Ipv4Address::Format(session_.Image().IpAddress())));
     edPort_->setText(QString::number(session_.FetchRegister(1702)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LinkFailure.h"
+
 #include <QDialog>
 
 class QFormLayout;
@@ -23,7 +25,7 @@ private:
     QGroupBox* BuildWifiPart();
     // Reads the network settings from the device and shows them.
     // False when the device did not answer: the boxes stay empty.
-    bool ReadSettings(bool ports);
+    bool ReadSettings(bool ports, TLinkFailure& failure);
     void FillWifi();
     void bbOkClick();
     bool Irrigation() const;

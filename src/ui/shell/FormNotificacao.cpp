@@ -25,6 +25,10 @@ void TFormNotificacao::ShowAt(const QPoint& globalTopLeft, int width, const QStr
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+QString TFormNotificacao::Text() const {
+    return pnMensagem_->text();
+}
+
 void TFormNotificacao::SetText(const QString& text) {
     pnMensagem_->setText(text);
     pnMensagem_->repaint();

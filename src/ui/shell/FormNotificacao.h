@@ -12,6 +12,7 @@ public:
 
     void ShowAt(const QPoint& globalTopLeft, int width, const QString& text);
     void SetText(const QString& text);
+    QString Text() const;
 
 private:
     QLabel* pnMensagem_;

@@ -341,7 +341,9 @@ void TFormMain::FamilySwitch(int family) {
 
 void TFormMain::FamilyClicked(int family) {
     // A switch ends the link: never by a stray click or key without asking.
-    if (family != session_.Family() && (session_.IsConnected() || session_.IsConnecting()) &&
+    const auto* general = dynamic_cast<TGeneralScreen*>(ScreenFor(0));
+    const bool engaged = session_.IsConnected() || session_.IsConnecting() || (general && general->Engaged());
+    if (family != session_.Family() && engaged &&
         !prompts_.Question(this, QString::fromUtf8(kTexts[language_].askSwitch))) {
         rgTipoEquip_->SetItemIndex(session_.Family());
         return;

@@ -9,6 +9,7 @@
 #include "ui/general/GeneralScreen.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -69,13 +70,38 @@ TEST(LinkHealth, DisconnectTakesEffectInsideAPollsWait) {
         clicked = w.Window().Session().IsPending(); // the poll is waiting for its reply
         Click(screen, "bbConectar");
     });
+    QElapsedTimer tick;
+    tick.start();
     screen->RunTick();
+    // The wait ended at the click, long before the reply time-out of 2 s.
+    EXPECT_LT(tick.elapsed(), 1500);
     EXPECT_TRUE(clicked);
     EXPECT_FALSE(w.Window().Session().IsConnected());
     screen->RunTick();
     EXPECT_TRUE(Message(screen).isEmpty());
     EXPECT_TRUE(w.prompts.shown.isEmpty()) << w.prompts.shown.join("; ").toStdString();
     EXPECT_EQ(Find<QAbstractButton>(screen, "bbConectar")->text(), "Conectar Serial");
+}
+
+// A screen chosen while the general screen's poll waits for a slow serial device is read at once,
+// the poll giving way: no "busy" box, no blank fields.
+TEST(LinkHealth, AScreenChosenDuringAPollIsReadAtOnce) {
+    constexpr int kOutputScreen = 3;
+    TLoggedInWindow w({"--model", "T", "--delay-ms", "400"}, Family::kThermal);
+    ASSERT_TRUE(w.Connect(TLink::Serial));
+    TGeneralScreen* general = w.General();
+    general->Timer()->stop();
+    QTimer::singleShot(100, general, [&] { w.Window().SelectScreen(kOutputScreen); });
+    general->RunTick();
+    auto* screen = qobject_cast<TScreen*>(w.Window().ShownScreen());
+    ASSERT_NE(screen, general);
+    EXPECT_FALSE(screen->Unread());
+    EXPECT_TRUE(w.prompts.shown.isEmpty()) << w.prompts.shown.join("; ").toStdString();
+    int filled = 0;
+    for (QLineEdit* edit : screen->findChildren<QLineEdit*>())
+        filled += edit->isEnabled() && !edit->text().isEmpty() ? 1 : 0;
+    EXPECT_GT(filled, 0);
+    EXPECT_TRUE(w.Window().Session().IsConnected());
 }
 
 // The trend records only polls the device answered: no sample, and no CSV row, for a silent one.

@@ -166,8 +166,8 @@ TEST(ParallelismScreen, CommandsFollowTheUnitTheDeviceHoldsNow) {
     EXPECT_EQ(w.prompts.shown.back(), "error: Não está no modo mestre ou individual.");
     EXPECT_EQ(w.Device(504), 9);
     EXPECT_EQ(w.Device(506), 9);
-    w.General()->Timer1Timer(); // sees the move
-    w.General()->Timer1Timer(); // reads the new place
+    // The poll that sees the move reads the new place's entries before it shows them.
+    w.General()->Timer1Timer();
     EXPECT_EQ(Cell(w, 3), "Comandado");
     // Back at place 3, the master moves.
     ASSERT_TRUE(w.SetDevice(1951, 3));
