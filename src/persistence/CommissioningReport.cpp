@@ -12,8 +12,8 @@
 #include "persistence/ConfSchema.h"
 #include "persistence/Cp1252.h"
 #include "persistence/IniDocument.h"
+#include "persistence/SmallFile.h"
 
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -271,11 +271,7 @@ std::string Html(const TEquipComm& session, const TInputs& inputs) {
 }
 
 bool SaveHtml(const std::string& html, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(html.data(), static_cast<qint64>(html.size()));
-    return file.commit();
+    return SmallFile::Write(path, html);
 }
 
 } // namespace CommissioningReport

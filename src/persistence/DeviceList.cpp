@@ -2,8 +2,6 @@
 
 #include "persistence/SmallFile.h"
 
-#include <QSaveFile>
-
 #include <sstream>
 
 TSavedDevice TDeviceList::ParseLine(const std::string& line) {
@@ -51,10 +49,7 @@ bool TDeviceList::Save() const {
     std::string text;
     for (const TSavedDevice& device : devices_)
         text += FormatLine(device) + "\r\n";
-    QSaveFile file(QString::fromLocal8Bit(path_.c_str()));
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-           file.commit();
+    return SmallFile::Write(path_, text);
 }
 
 void TDeviceList::Replace(std::size_t index, const TSavedDevice& device) {

@@ -5,9 +5,9 @@
 #include "model/DeviceTimestamp.h"
 #include "model/SharedRegisters.h"
 #include "model/ThermalFitted.h"
+#include "persistence/SmallFile.h"
 
 #include <QEventLoop>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -108,15 +108,13 @@ void PauseHandlingEvents(int ms) {
 }
 
 bool Save(const std::string& path, const std::vector<std::string>& lines) {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    std::string text;
     for (const std::string& line : lines) {
         // The lines are ASCII: Windows-1252 byte for byte.
-        file.write(line.data(), static_cast<qint64>(line.size()));
-        file.write("\r\n", 2);
+        text += line;
+        text += "\r\n";
     }
-    return file.commit();
+    return SmallFile::Write(path, text);
 }
 
 } // namespace EventLog

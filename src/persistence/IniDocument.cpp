@@ -2,8 +2,6 @@
 
 #include "persistence/SmallFile.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -119,13 +117,7 @@ std::string TIniDocument::Text() const {
 }
 
 bool TIniDocument::Save(const std::string& path) const {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const std::string text = Text();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        return false;
-    return file.commit();
+    return SmallFile::Write(path, Text());
 }
 
 const TIniDocument::TSection* TIniDocument::FindSection(std::string_view name) const {

@@ -1,5 +1,8 @@
 #include "persistence/SmallFile.h"
 
+#include <QSaveFile>
+#include <QString>
+
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -49,6 +52,20 @@ std::optional<std::string> Read(const std::string& path, TReadError& error, std:
     text.resize(got);
     error = TReadError::None;
     return text;
+}
+
+bool Write(const std::string& path, std::string_view bytes) {
+    QSaveFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    // The commit of the Qt in use renames a file whose own last flush failed, so every byte is
+    // checked to be out before it.
+    if (file.write(bytes.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace SmallFile

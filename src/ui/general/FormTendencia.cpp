@@ -3,6 +3,7 @@
 #include "link/EquipComm.h"
 #include "persistence/Cp1252.h"
 #include "persistence/DataFolder.h"
+#include "persistence/SmallFile.h"
 #include "ui/common/Language.h"
 #include "ui/common/UserPrompts.h"
 #include "ui/common/Widgets.h"
@@ -17,7 +18,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QValueAxis>
 #include <QVBoxLayout>
 
@@ -230,9 +230,7 @@ void TFormTendencia::bbExportarCsvClick() {
         decimals.push_back(s.decimals);
     }
     const std::string csv = buffer_.Csv(names, decimals);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(csv.data(), static_cast<qint64>(csv.size())) < 0 ||
-        !out.commit()) {
+    if (!SmallFile::Write(file.toLocal8Bit().toStdString(), csv)) {
         prompts_.Error(this, Text(ErrorSaving, language_));
         return;
     }

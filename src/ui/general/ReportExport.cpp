@@ -74,5 +74,10 @@ int TReportExport::PrintPdf(const QString& html, const QString& path) {
         document.print(&writer);
         pages = document.pageCount();
     }
+    // A write the disk refused must not replace a good file with a short one.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return 0;
+    }
     return file.commit() ? pages : 0;
 }
