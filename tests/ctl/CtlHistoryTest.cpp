@@ -72,15 +72,45 @@ TEST(CtlEvents, ErasedAndEmptyLogs) {
     EXPECT_EQ(QFile(dir.filePath("empty.txt")).size(), 0);
 }
 
-TEST(CtlEvents, ALinkLostMidwayKeepsThePartialFile) {
+// A download cut short never replaces the file given: what was read goes beside it, so that a
+// backup loop run twice on a day the device fails keeps the morning's file. Before, the file was
+// replaced by the partial download, or by an empty one when nothing was read.
+TEST(CtlEvents, ADownloadCutShortLeavesTheFileAndKeepsWhatWasRead) {
     // The connection closes on the second block's selector.
     TLinks links({"--model", "T", "--events", "25", "--close-on", "801=14"});
     QTemporaryDir dir;
-    const QString path = dir.filePath("partial.txt");
-    const TRun run = RunCtl(links.Tcp() << "events" << path);
+    const QString path = dir.filePath("events.txt");
+    QFile good(path);
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write("the morning's events\r\n");
+    good.close();
+    TRun run = RunCtl(links.Tcp() << "events" << path);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "qel880ctl: the download stopped after 10 of 25 events; " + path + " keeps them\n");
-    EXPECT_EQ(Lines(path).size(), 10);
+    EXPECT_EQ(run.err, "qel880ctl: the download stopped after 10 of 25 events; " + path +
+                           ".partial keeps what was read; " + path + " is untouched\n");
+    EXPECT_EQ(Lines(path), QStringList({"the morning's events"}));
+    EXPECT_EQ(Lines(path + ".partial").size(), 10);
+
+    // Nothing read at all: the file stays, and the message names every register of the count.
+    TLinks silent({"--model", "T", "--fail-register", "1020"});
+    run = RunCtl(silent.Serial() << "events" << path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qel880ctl: no reply from the device reading the event count and what it has "
+                       "fitted (registers 1800, 1020, 1003); " +
+                           path + " is untouched\n");
+    EXPECT_EQ(Lines(path), QStringList({"the morning's events"}));
+}
+
+// The record count only says how full the card is: all fifty records read make a complete file
+// even when the count could not be read. Before, that said "FILE has no records" and exited 1.
+TEST(CtlRecords, AnUnreadCountStillSavesEveryRecord) {
+    TLinks links({"--model", "IRR", "--fail-register", "2912"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath("records.txt");
+    const TRun run = RunCtl(links.Serial() << "records" << path);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "50 records written to " + path + " (the record count could not be read)\n");
+    EXPECT_EQ(Lines(path).size(), 51);
 }
 
 TEST(CtlRecords, AThermalMonitorHasNoRecordCard) {

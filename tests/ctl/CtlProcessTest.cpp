@@ -347,4 +347,25 @@ TEST(CtlAgainstSimulator, SaveAndLoadConfigurationsOfEveryFamily) {
         << run.err.toStdString();
 }
 
+// A device that does not answer the network ports' register is no device without them: the
+// save, load and comparison fail, and nothing is written. Before, one silent read dropped
+// IpPortModBus and IpPortDNP3 from the saved file and the commands exited 0.
+TEST(CtlProcess, AnUnansweredNetworkPortsRegisterFailsTheFileCommands) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("T.conf");
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    ASSERT_EQ(RunCtl({"--serial", sim.RtuPath(), "save-conf", file}).status, 0);
+    for (const char* command : {"save-conf", "load-conf", "diff-conf"}) {
+        SCOPED_TRACE(command);
+        TSimProcess silent({"--model", "T", "--drop-first", "1704"});
+        ASSERT_TRUE(silent.IsReady());
+        const QString target = QString::fromLatin1(command) == "save-conf" ? dir.filePath("new.conf") : file;
+        const TRun run = RunCtl({"--serial", silent.RtuPath(), "--password", "JUXT", command, target});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "qel880ctl: no reply from the device reading register 1704 (network ports)\n");
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("new.conf")));
+}
+
 } // namespace

@@ -48,18 +48,27 @@ int TCtlDeviceCommands::Events() {
         EventLog::Download(session_, progress, EventLog::PauseHandlingEvents);
     EndProgress();
     const auto lines = static_cast<int>(download.lines.size());
-    if (!EventLog::Save(options_.file.toStdString(), download.lines))
-        return fail_(QStringLiteral("cannot write %1").arg(options_.file));
-    if (!download.ok && download.total == 0 && lines == 0)
-        return fail_(QStringLiteral("no reply from the device reading the event count; %1 is empty")
+    if (download.ok) {
+        if (!EventLog::Save(options_.file.toStdString(), download.lines))
+            return fail_(QStringLiteral("cannot write %1").arg(options_.file));
+        out_ << lines << " events written to " << options_.file << Qt::endl;
+        return 0;
+    }
+    if (download.total == 0 && lines == 0)
+        return fail_(QStringLiteral("no reply from the device reading the event count and what it has fitted "
+                                    "(registers 1800, 1020, 1003); %1 is untouched")
                          .arg(options_.file));
-    if (!download.ok)
-        return fail_(QStringLiteral("the download stopped after %1 of %2 events; %3 keeps them")
-                         .arg(lines)
-                         .arg(download.total)
-                         .arg(options_.file));
-    out_ << lines << " events written to " << options_.file << Qt::endl;
-    return 0;
+    // A download cut short never replaces the file: a backup run twice on a bad day keeps the good one.
+    return KeepPartial(download.lines, QStringLiteral("the download stopped after %1 of %2 events")
+                                           .arg(lines)
+                                           .arg(download.total));
+}
+
+int TCtlDeviceCommands::KeepPartial(const std::vector<std::string>& lines, const QString& what) {
+    const QString partial = options_.file + QStringLiteral(".partial");
+    if (!EventLog::Save(partial.toStdString(), lines))
+        return fail_(QStringLiteral("%1; cannot write %2; %3 is untouched").arg(what, partial, options_.file));
+    return fail_(QStringLiteral("%1; %2 keeps what was read; %3 is untouched").arg(what, partial, options_.file));
 }
 
 int TCtlDeviceCommands::EraseEvents() {
@@ -122,18 +131,23 @@ int TCtlDeviceCommands::Records() {
     // The header in the program's own default language, as the screen writes it before a switch.
     const auto lines = IrrigationRecords::FileLines(IrrigationRecords::Header(0), download.records);
     const auto records = static_cast<int>(download.records.size());
+    if (records < IrrigationRecords::kRecords) {
+        if (records == 0 && !download.countRead)
+            return fail_(QStringLiteral("no reply from the device reading the record count; %1 is untouched")
+                             .arg(options_.file));
+        return KeepPartial(lines, QStringLiteral("the download stopped after %1 of %2 records")
+                                      .arg(records)
+                                      .arg(IrrigationRecords::kRecords));
+    }
     if (!IrrigationRecords::Save(options_.file.toStdString(), lines))
         return fail_(QStringLiteral("cannot write %1").arg(options_.file));
-    if (!download.countRead)
-        return fail_(QStringLiteral("no reply from the device reading the record count; %1 has no records")
-                         .arg(options_.file));
-    if (records < IrrigationRecords::kRecords)
-        return fail_(QStringLiteral("the download stopped after %1 of %2 records; %3 keeps them")
-                         .arg(records)
-                         .arg(IrrigationRecords::kRecords)
-                         .arg(options_.file));
-    out_ << records << " records written to " << options_.file << " (the card counts " << download.count
-         << ")" << Qt::endl;
+    // The count only tells how full the card is: the records themselves are all in the file.
+    out_ << records << " records written to " << options_.file;
+    if (download.countRead)
+        out_ << " (the card counts " << download.count << ")";
+    else
+        out_ << " (the record count could not be read)";
+    out_ << Qt::endl;
     return 0;
 }
 

@@ -5,6 +5,8 @@
 #include <QTextStream>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class TEquipComm;
 
@@ -29,6 +31,8 @@ private:
     // Progress is for a person watching, not for a log.
     void Progress(const QString& text);
     void EndProgress();
+    // A download cut short: what was read goes to FILE.partial, FILE stays as it was; exit 1.
+    int KeepPartial(const std::vector<std::string>& lines, const QString& what);
 
     TEquipComm& session_;
     const TCtlOptions& options_;
