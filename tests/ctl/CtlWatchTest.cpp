@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -13,7 +14,8 @@ namespace {
 
 // qel880ctl watch against the simulator, read line by line until the test interrupts it.
 struct TWatch {
-    explicit TWatch(const QStringList& arguments) {
+    explicit TWatch(const QStringList& arguments, const QStringList& simArguments = {})
+        : sim(QStringList{"--model", "T", "--hold-live"} + simArguments) {
         ctl.start(QEL880CTL_PATH, QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim.Port()), "watch"} +
                                       arguments);
     }
@@ -34,7 +36,7 @@ struct TWatch {
         return ctl.exitStatus() == QProcess::NormalExit ? ctl.exitCode() : -1;
     }
 
-    TSimProcess sim{{"--model", "T", "--hold-live"}};
+    TSimProcess sim;
     QProcess ctl;
     QStringList lines;
 };
@@ -74,6 +76,29 @@ TEST(CtlWatch, PlainLinesAndALinkThatGoes) {
     ASSERT_TRUE(w.ctl.waitForFinished(15000));
     EXPECT_EQ(w.ctl.exitCode(), 1);
     EXPECT_TRUE(QString::fromLocal8Bit(w.ctl.readAllStandardError()).contains("the link to the device is gone"));
+}
+
+// A device that stops answering, its link kept: the watch gives up after five unanswered samples
+// and exits 1. Before, it printed "no reply" for ever and exited 0 at Ctrl+C.
+TEST(CtlWatch, ADeviceThatStopsAnsweringEndsTheWatch) {
+    TWatch w({"1500", "1", "--interval", "0.2"}, {"--silent-after", "2"});
+    ASSERT_GE(w.Lines(1).size(), 1);
+    ASSERT_TRUE(w.ctl.waitForFinished(60000));
+    EXPECT_EQ(w.ctl.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(w.ctl.readAllStandardError());
+    EXPECT_TRUE(err.endsWith("qel880ctl: the device does not answer\n")) << err.toStdString();
+    EXPECT_EQ(err.count("no reply for register 1500"), 5);
+}
+
+// Ctrl+C while a sample waits for its reply ends the wait there, not at the 5 s time-out.
+TEST(CtlWatch, AnInterruptEndsAWaitForAReply) {
+    TWatch w({"1500", "1", "--interval", "0.2"}, {"--silent-after", "2"});
+    ASSERT_GE(w.Lines(1).size(), 1);
+    WaitUntil([] { return false; }, 2500); // a sample is now waiting for a reply that never comes
+    QElapsedTimer stop;
+    stop.start();
+    EXPECT_EQ(w.Interrupt(), 0);
+    EXPECT_LT(stop.elapsed(), 2000);
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 #include "CtlWatch.h"
 
 #include "link/EquipComm.h"
+#include "link/ReadBatch.h"
 #include "link/RtuFrame.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <csignal>
@@ -15,6 +17,8 @@ namespace {
 
 constexpr int kReadChunk = RtuFrame::kMaxReadCount;
 constexpr int kPollMs = 10;
+constexpr int kSilentSamples = 5; // in a row, each after the link's own time-outs
+constexpr int kInterruptCheckMs = 50;
 
 volatile std::sig_atomic_t interrupted = 0;
 
@@ -39,32 +43,51 @@ int TCtlWatch::Run() {
             out_ << separator << reg;
         out_ << Qt::endl;
     }
+    // Ctrl+C during a transaction's wait ends it there: the link is closed, which ends the wait.
+    QTimer interruptCheck;
+    QObject::connect(&interruptCheck, &QTimer::timeout, [this] {
+        if (interrupted)
+            session_.Close();
+    });
+    interruptCheck.start(kInterruptCheckMs);
     QDeadlineTimer next(0);
+    int silent = 0;
     while (Wait(static_cast<int>(next.remainingTime()))) {
         next.setRemainingTime(options_.intervalMs);
-        if (Sample())
+        const TLinkFailure failure = Sample();
+        if (interrupted)
+            break;
+        if (failure == TLinkFailure::None || failure == TLinkFailure::Refused) {
+            silent = 0;
             continue;
+        }
         if (!session_.IsConnected()) {
             err_ << "qel880ctl: the link to the device is gone" << Qt::endl;
+            return 1;
+        }
+        if (++silent >= kSilentSamples) {
+            err_ << "qel880ctl: the device does not answer" << Qt::endl;
             return 1;
         }
     }
     return 0;
 }
 
-bool TCtlWatch::Sample() {
+TLinkFailure TCtlWatch::Sample() {
     const int first = options_.first;
     const int end = first + options_.count;
     for (int reg = first; reg < end; ++reg)
         received_.erase(reg);
+    TReadBatch batch(session_);
     for (int at = first; at < end; at += kReadChunk)
-        session_.ReadRegisters(at, std::min(kReadChunk, end - at), true);
-    session_.FlushReads();
+        batch.Add(at, std::min(kReadChunk, end - at));
+    const bool read = batch.Flush();
     const QString time = QDateTime::currentDateTime().toString(Qt::ISODate);
     for (int reg = first; reg < end; ++reg) {
         if (!received_.contains(reg)) {
-            err_ << "qel880ctl: " << time << " no reply for register " << reg << Qt::endl;
-            return false;
+            if (!interrupted)
+                err_ << "qel880ctl: " << time << " no reply for register " << reg << Qt::endl;
+            return read ? TLinkFailure::Refused : batch.Failure();
         }
     }
     const QChar separator = options_.csv ? QChar(',') : QChar(' ');
@@ -72,7 +95,7 @@ bool TCtlWatch::Sample() {
     for (int reg = first; reg < end; ++reg)
         out_ << separator << received_.at(reg);
     out_ << Qt::endl; // a line at a time, also into a pipe
-    return true;
+    return TLinkFailure::None;
 }
 
 bool TCtlWatch::Wait(int ms) const {

@@ -2,6 +2,8 @@
 
 #include "CtlOptions.h"
 
+#include "link/LinkFailure.h"
+
 #include <QTextStream>
 
 #include <cstdint>
@@ -16,11 +18,13 @@ public:
     TCtlWatch(TEquipComm& session, std::map<int, std::uint16_t>& received, const TCtlOptions& options,
               QTextStream& out, QTextStream& err);
 
-    // 0 when interrupted; 1 when the link is gone.
+    // 0 when interrupted; 1 when the link is gone or the device leaves five samples in a row
+    // unanswered.
     int Run();
 
 private:
-    bool Sample();
+    // Why the sample is missing; None when it was printed.
+    TLinkFailure Sample();
     // Waits for the next sample; false once interrupted.
     bool Wait(int ms) const;
 
