@@ -175,7 +175,9 @@ private:
                     continue; // a value not saved by this device: the network ports
                 if (column == 0)
                     html_ += "<tr>";
-                const QString shown = key.kind == TConfKind::Password ? Escape(T(Hidden)) : Bytes(*value);
+                // Passwords, the device's and its Wi-Fi network's, never go into a report.
+                const bool secret = key.kind == TConfKind::Password || key.key == std::string_view("WifiPass");
+                const QString shown = secret ? Escape(T(Hidden)) : Bytes(*value);
                 html_ +=
                     "<td class=\"key\">" + Bytes(key.key) + "</td><td class=\"value\">" + shown + "</td>";
                 if (++column == kConfColumns)
