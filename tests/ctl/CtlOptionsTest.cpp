@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <optional>
+
 namespace {
 
 QStringList Split(const char* text) {
@@ -39,6 +44,38 @@ TEST(CtlOptions, AcceptedCommandLines) {
     EXPECT_EQ(parsed.options->line.baudRate, 9600);
     EXPECT_EQ(parsed.options->address, 1);
     EXPECT_EQ(parsed.options->family, 0);
+}
+
+// A password on the command line is visible to every user in the process list: it may come from a
+// file (its first line) or from the environment instead; the command line wins, then the file.
+TEST(CtlOptions, PasswordFromAFileOrTheEnvironment) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("password");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("JUXT  \r\nsecond line\n");
+    out.close();
+    qputenv("QEL880_PASSWORD", "ENVX");
+    struct Case {
+        QStringList arguments;
+        std::optional<QString> password;
+    };
+    const Case cases[] = {
+        {{"--password", "ABCD"}, "ABCD"},
+        {{"--password-file", file}, "JUXT"},
+        {{"--password-file", file, "--password", "ABCD"}, "ABCD"},
+        {{}, "ENVX"},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParseCtlArguments(QStringList{"--tcp", "h", "command", "5"} + c.arguments);
+        ASSERT_TRUE(parsed.options) << parsed.error.toStdString();
+        EXPECT_EQ(parsed.options->password, c.password) << c.arguments.join(' ').toStdString();
+    }
+    qunsetenv("QEL880_PASSWORD");
+    EXPECT_EQ(ParseCtlArguments(Split("--tcp h command 5"))->password, std::nullopt);
+    const auto missing = ParseCtlArguments(QStringList{"--tcp", "h", "--password-file", dir.filePath("none")});
+    EXPECT_FALSE(missing.options);
+    EXPECT_EQ(missing.error, "cannot read the password from " + dir.filePath("none"));
 }
 
 // Options may stand before, between or after the command's words.

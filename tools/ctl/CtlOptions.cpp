@@ -1,16 +1,20 @@
 #include "CtlOptions.h"
 
+#include "persistence/SmallFile.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iostream>
+#include <string>
 #include <utility>
 
 const char* const kCtlUsage =
     "usage: qel880ctl (--serial PATH [--baud N] [--format 8N1|8E1|8O1|8N2] [--address N]\n"
     "                 | --tcp HOST[:PORT] [--local IP])\n"
-    "                 [--family N] [--password ABCD] COMMAND ...\n"
+    "                 [--family N] [--password ABCD | --password-file FILE|-] COMMAND ...\n"
     "       qel880ctl --help | --version\n"
     "Options may stand before, between or after the command's words. COMMAND is one of:\n"
     "  read FIRST [COUNT]        one line per register: \"REGISTER VALUE\"\n"
@@ -211,6 +215,32 @@ void ParseCommand(const QStringList& words, TCtlOptions& options) {
     }
 }
 
+// --password, else the first line of --password-file (standard input for "-"), else the environment's
+// QEL880_PASSWORD: a password on the command line is visible to every user of the computer.
+std::optional<QString> Password(const QCommandLineParser& parser) {
+    if (parser.isSet("password"))
+        return parser.value("password");
+    if (parser.isSet("password-file")) {
+        const QString path = parser.value("password-file");
+        std::optional<std::string> text;
+        if (path == "-") {
+            std::string line;
+            if (std::getline(std::cin, line))
+                text = line;
+        } else {
+            SmallFile::TReadError error = SmallFile::TReadError::None;
+            text = SmallFile::Read(path.toStdString(), error);
+        }
+        if (!text)
+            throw TParseError{QStringLiteral("cannot read the password from %1").arg(path)};
+        return QString::fromStdString(*text).section('\n', 0, 0).trimmed();
+    }
+    const QString fromEnvironment = qEnvironmentVariable("QEL880_PASSWORD");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return std::nullopt;
+}
+
 TCtlParse Parse(const QStringList& arguments) {
     QCommandLineParser parser;
     // The help is kCtlUsage: the parser's own texts stay unused.
@@ -219,7 +249,8 @@ TCtlParse Parse(const QStringList& arguments) {
     const QCommandLineOption defaultsForMissing("defaults-for-missing", {});
     const QCommandLineOption csv("csv", {});
     parser.addOptions({help, version, defaultsForMissing, csv});
-    for (const char* name : {"serial", "baud", "format", "address", "tcp", "local", "family", "password", "interval"})
+    for (const char* name :
+         {"serial", "baud", "format", "address", "tcp", "local", "family", "password", "password-file", "interval"})
         parser.addOption({name, {}, "VALUE"});
     if (!parser.parse(QStringList{"qel880ctl"} + arguments))
         throw TParseError{parser.errorText()};
@@ -244,8 +275,7 @@ TCtlParse Parse(const QStringList& arguments) {
         options.localIp = parser.value("local");
     if (parser.isSet("family"))
         options.family = ParseInt(parser.value("family"), 0, 4, "family");
-    if (parser.isSet("password"))
-        options.password = parser.value("password");
+    options.password = Password(parser);
     if (parser.isSet("tcp") == !options.serialPath.isEmpty())
         throw TParseError{QStringLiteral("give exactly one of --serial and --tcp")};
     ParseCommand(parser.positionalArguments(), options);
