@@ -57,7 +57,7 @@ private:
     std::uint8_t address_ = 1;
     bool banked_ = false;
     bool pending_ = false;
-    bool refused_ = false; // the last reply was an exception
+    bool refused_ = false;           // the last reply was an exception
     bool background_ = false;        // for the transactions started from now on
     bool pendingBackground_ = false; // the transaction under way is a background one
     bool inBackground_ = false;      // the code running now is the background transaction's

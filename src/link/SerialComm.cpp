@@ -178,7 +178,8 @@ void TSerialComm::ClosePort() {
 }
 
 void TSerialComm::AwaitBytes(std::size_t count, TClock::time_point deadline) {
-    while (port_->isOpen() && port_->bytesAvailable() < static_cast<qint64>(count) && TClock::now() < deadline)
+    while (port_->isOpen() && port_->bytesAvailable() < static_cast<qint64>(count) &&
+           TClock::now() < deadline)
         WaitFor(TWake::Data, deadline);
 }
 

@@ -14,7 +14,6 @@
 #include "persistence/IniDocument.h"
 #include "persistence/SmallFile.h"
 
-
 #include <algorithm>
 #include <charconv>
 #include <set>
@@ -176,7 +175,8 @@ private:
                 if (column == 0)
                     html_ += "<tr>";
                 // Passwords, the device's and its Wi-Fi network's, never go into a report.
-                const bool secret = key.kind == TConfKind::Password || key.key == std::string_view("WifiPass");
+                const bool secret =
+                    key.kind == TConfKind::Password || key.key == std::string_view("WifiPass");
                 const QString shown = secret ? Escape(T(Hidden)) : Bytes(*value);
                 html_ +=
                     "<td class=\"key\">" + Bytes(key.key) + "</td><td class=\"value\">" + shown + "</td>";

@@ -72,8 +72,9 @@ TEST(CtlOptions, PasswordFromAFileOrTheEnvironment) {
         EXPECT_EQ(parsed.options->password, c.password) << c.arguments.join(' ').toStdString();
     }
     qunsetenv("QEL880_PASSWORD");
-    EXPECT_EQ(ParseCtlArguments(Split("--tcp h command 5"))->password, std::nullopt);
-    const auto missing = ParseCtlArguments(QStringList{"--tcp", "h", "--password-file", dir.filePath("none")});
+    EXPECT_EQ(ParseCtlArguments(Split("--tcp h command 5")).options->password, std::nullopt);
+    const auto missing =
+        ParseCtlArguments(QStringList{"--tcp", "h", "--password-file", dir.filePath("none")});
     EXPECT_FALSE(missing.options);
     EXPECT_EQ(missing.error, "cannot read the password from " + dir.filePath("none"));
 }

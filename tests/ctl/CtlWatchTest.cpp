@@ -16,8 +16,8 @@ namespace {
 struct TWatch {
     explicit TWatch(const QStringList& arguments, const QStringList& simArguments = {})
         : sim(QStringList{"--model", "T", "--hold-live"} + simArguments) {
-        ctl.start(QEL880CTL_PATH, QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim.Port()), "watch"} +
-                                      arguments);
+        ctl.start(QEL880CTL_PATH,
+                  QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(sim.Port()), "watch"} + arguments);
     }
     QStringList Lines(int count) {
         WaitUntil(
@@ -75,7 +75,8 @@ TEST(CtlWatch, PlainLinesAndALinkThatGoes) {
     w.sim.Stop();
     ASSERT_TRUE(w.ctl.waitForFinished(15000));
     EXPECT_EQ(w.ctl.exitCode(), 1);
-    EXPECT_TRUE(QString::fromLocal8Bit(w.ctl.readAllStandardError()).contains("the link to the device is gone"));
+    EXPECT_TRUE(
+        QString::fromLocal8Bit(w.ctl.readAllStandardError()).contains("the link to the device is gone"));
 }
 
 // A device that stops answering, its link kept: the watch gives up after five unanswered samples

@@ -99,6 +99,27 @@ INSTANTIATE_TEST_SUITE_P(EveryModel, SimModels, ::testing::ValuesIn(kModels), []
     return name;
 });
 
+// A clock set is read back at once as set, whatever the fraction of the host's second. Before, the
+// offset dropped that fraction and an immediate read usually gave the second before.
+TEST(SimThermal, TheClockReadsAtOnceWhatWasSet) {
+    TSimProcess sim({"--model", "T"});
+    ASSERT_TRUE(sim.IsReady());
+    TFramedClient tcp;
+    ASSERT_TRUE(tcp.Connect(sim.Port()));
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        SCOPED_TRACE(attempt);
+        QThread::msleep(170); // another fraction of the host's second each time
+        const std::uint16_t second = static_cast<std::uint16_t>(6 + attempt);
+        const auto written = tcp.Write({{401, 4}, {402, 5}, {403, second}, {404, 3}, {405, 2}, {406, 31}});
+        ASSERT_TRUE(written);
+        const auto read = tcp.Read({401, 402, 403});
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->values.at(401), 4);
+        EXPECT_EQ(read->values.at(402), 5);
+        EXPECT_EQ(read->values.at(403), second);
+    }
+}
+
 TEST(SimThermal, EventBlocksGiveEachEventOnce) {
     TSimProcess sim({"--model", "T", "--events", "25"});
     ASSERT_TRUE(sim.IsReady());

@@ -59,16 +59,18 @@ int TCtlDeviceCommands::Events() {
                                     "(registers 1800, 1020, 1003); %1 is untouched")
                          .arg(options_.file));
     // A download cut short never replaces the file: a backup run twice on a bad day keeps the good one.
-    return KeepPartial(download.lines, QStringLiteral("the download stopped after %1 of %2 events")
-                                           .arg(lines)
-                                           .arg(download.total));
+    return KeepPartial(
+        download.lines,
+        QStringLiteral("the download stopped after %1 of %2 events").arg(lines).arg(download.total));
 }
 
 int TCtlDeviceCommands::KeepPartial(const std::vector<std::string>& lines, const QString& what) {
     const QString partial = options_.file + QStringLiteral(".partial");
     if (!EventLog::Save(partial.toStdString(), lines))
-        return fail_(QStringLiteral("%1; cannot write %2; %3 is untouched").arg(what, partial, options_.file));
-    return fail_(QStringLiteral("%1; %2 keeps what was read; %3 is untouched").arg(what, partial, options_.file));
+        return fail_(
+            QStringLiteral("%1; cannot write %2; %3 is untouched").arg(what, partial, options_.file));
+    return fail_(
+        QStringLiteral("%1; %2 keeps what was read; %3 is untouched").arg(what, partial, options_.file));
 }
 
 int TCtlDeviceCommands::EraseEvents() {

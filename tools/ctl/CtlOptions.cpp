@@ -249,8 +249,8 @@ TCtlParse Parse(const QStringList& arguments) {
     const QCommandLineOption defaultsForMissing("defaults-for-missing", {});
     const QCommandLineOption csv("csv", {});
     parser.addOptions({help, version, defaultsForMissing, csv});
-    for (const char* name :
-         {"serial", "baud", "format", "address", "tcp", "local", "family", "password", "password-file", "interval"})
+    for (const char* name : {"serial", "baud", "format", "address", "tcp", "local", "family", "password",
+                             "password-file", "interval"})
         parser.addOption({name, {}, "VALUE"});
     if (!parser.parse(QStringList{"qel880ctl"} + arguments))
         throw TParseError{parser.errorText()};

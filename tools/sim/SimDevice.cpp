@@ -162,7 +162,7 @@ bool TSimDevice::Command(std::uint16_t code) {
 }
 
 std::optional<std::uint16_t> TSimDevice::ClockField(int index) const {
-    const QDateTime now = QDateTime::currentDateTime().addSecs(clockOffsetSeconds_);
+    const QDateTime now = QDateTime::currentDateTime().addMSecs(clockOffsetMs_);
     const int fields[] = {now.time().hour(), now.time().minute(), now.time().second(),
                           now.date().day(),  now.date().month(),  now.date().year() - 2000};
     if (index < 0 || index > 5)
@@ -172,7 +172,7 @@ std::optional<std::uint16_t> TSimDevice::ClockField(int index) const {
 
 bool TSimDevice::SetClock(const std::array<std::optional<int>, 6>& fields) {
     const QDateTime real = QDateTime::currentDateTime();
-    const QDateTime now = real.addSecs(clockOffsetSeconds_);
+    const QDateTime now = real.addMSecs(clockOffsetMs_);
     const int current[] = {now.time().hour(), now.time().minute(), now.time().second(),
                            now.date().day(),  now.date().month(),  now.date().year() - 2000};
     int f[6];
@@ -182,7 +182,8 @@ bool TSimDevice::SetClock(const std::array<std::optional<int>, 6>& fields) {
     const QTime time(f[0], f[1], f[2]);
     if (!date.isValid() || !time.isValid() || f[5] > 99)
         return false;
-    clockOffsetSeconds_ = real.secsTo(QDateTime(date, time));
+    // To the millisecond: a clock read at once after a set reads what was set.
+    clockOffsetMs_ = real.msecsTo(QDateTime(date, time));
     return true;
 }
 

@@ -46,6 +46,6 @@ private:
     TSimRegisters regs_;
     TSimHistory history_;
     std::mt19937 random_;
-    std::int64_t clockOffsetSeconds_ = 0;
+    std::int64_t clockOffsetMs_ = 0;
     int clock_ = 401;
 };

@@ -18,8 +18,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -177,8 +177,9 @@ void TFormTendencia::AppendLast() {
 void TFormTendencia::FitAxes() {
     if (buffer_.Size() == 0 || !axisX_)
         return;
-    axisX_->setRange(QDateTime::fromMSecsSinceEpoch(buffer_.Time(0)),
-                     QDateTime::fromMSecsSinceEpoch(std::max(buffer_.Time(buffer_.Size() - 1), buffer_.Time(0) + 1000)));
+    axisX_->setRange(
+        QDateTime::fromMSecsSinceEpoch(buffer_.Time(0)),
+        QDateTime::fromMSecsSinceEpoch(std::max(buffer_.Time(buffer_.Size() - 1), buffer_.Time(0) + 1000)));
     double low = std::numeric_limits<double>::max();
     double high = std::numeric_limits<double>::lowest();
     for (std::size_t s = 0; s < lines_.size(); ++s) {
@@ -219,8 +220,8 @@ void TFormTendencia::sbPausaClick(bool down) {
 }
 
 void TFormTendencia::bbExportarCsvClick() {
-    const QString file = prompts_.SaveFileName(
-        this, {Text(SaveTitle, language_), Text(Filter, language_), "csv", QString::fromStdString(DataFolder())});
+    const QString file = prompts_.SaveFileName(this, {Text(SaveTitle, language_), Text(Filter, language_),
+                                                      "csv", QString::fromStdString(DataFolder())});
     if (file.isEmpty())
         return;
     std::vector<std::string> names;

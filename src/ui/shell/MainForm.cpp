@@ -78,14 +78,14 @@ struct TMainTexts {
 
 const TMainTexts kTexts[3] = {
     {"Conf. Geral", "SetPoints", "Conf. Serial", "Conf. Saída", "Registros", "Eventos/Max", "Calibr./Teste",
-     "Paralelismo", "Conf. Equip.", "Conj. Regul.", "Equipamento:",
-     "Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?"},
+     "Paralelismo", "Conf. Equip.", "Conj. Regul.",
+     "Equipamento:", "Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?"},
     {"General Conf.", "SetPoints", "Serial Conf.", "Output Conf.", "Records", "Events/Max", "Calibr./Test",
-     "Parallelism", "Device Conf.", "Regulat. Set", "Device:",
-     "Switching the model ends the connection to the device. Do you want to go on?"},
+     "Parallelism", "Device Conf.", "Regulat. Set",
+     "Device:", "Switching the model ends the connection to the device. Do you want to go on?"},
     {"Conf. General", "SetPoints", "Conf. Serial", "Conf. Salida", "Registros", "Eventos/Máx",
-     "Calibr./Prueba", "Paralelismo", "Conf. Equipo", "Conj. Regul.", "Equipo:",
-     "Cambiar de modelo termina la conexión con el equipo. ¿Desea continuar?"},
+     "Calibr./Prueba", "Paralelismo", "Conf. Equipo", "Conj. Regul.",
+     "Equipo:", "Cambiar de modelo termina la conexión con el equipo. ¿Desea continuar?"},
 };
 
 } // namespace

@@ -398,7 +398,8 @@ TEST_F(GeneralScreen, FamilySwitchWhileConnectedAsksFirst) {
     ASSERT_TRUE(sim.IsReady());
     Start();
     ASSERT_TRUE(ConnectTcp(sim));
-    const QString question = "question: Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?";
+    const QString question =
+        "question: Trocar de modelo encerra a conexão com o equipamento. Deseja continuar?";
     prompts.answers = {TUserPrompts::TAnswer::No};
     Click(window.get(), "rgTipoEquip_1");
     EXPECT_EQ(prompts.shown.back(), question);
