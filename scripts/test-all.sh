@@ -33,7 +33,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset dev-
 
 cmake --preset fuzz
 fuzz_targets=(fuzz_frame_receiver fuzz_rtu_reply fuzz_ini_document fuzz_conf_check fuzz_calibration_record
-    fuzz_device_list fuzz_cp1252)
+    fuzz_device_list fuzz_cp1252 fuzz_event_record fuzz_timestamp fuzz_record_card fuzz_report)
 cmake --build --preset fuzz --target "${fuzz_targets[@]}"
 # New inputs go to a scratch directory so that the committed seeds stay as they are; a failing
 # input is kept in build/fuzz.

@@ -25,8 +25,18 @@ std::string Field(std::span<const std::uint8_t> bytes) {
         ++begin;
     while (end > begin && Blank(bytes[end - 1]))
         --end;
-    return {bytes.begin() + static_cast<std::ptrdiff_t>(begin),
-            bytes.begin() + static_cast<std::ptrdiff_t>(end)};
+    std::string field(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
+                      bytes.begin() + static_cast<std::ptrdiff_t>(end));
+    // A field never breaks its line (CR, LF) nor shifts the columns (the separator ", "): a damaged
+    // or hostile card must not forge records in the file.
+    for (char& c : field) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        if (byte < ' ' || byte == 0x7F)
+            c = ' ';
+        else if (c == ',')
+            c = ';';
+    }
+    return field;
 }
 
 } // namespace

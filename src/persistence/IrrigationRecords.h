@@ -22,7 +22,9 @@ constexpr std::size_t kTemperature = 3;
 // Time, rain gauge, water meter, temperature, pressure; Windows-1252 bytes.
 using TFields = std::array<std::string, kFields>;
 
-// Each field up to its width or its first zero byte, trimmed of blanks and control characters.
+// Each field up to its width or its first zero byte, trimmed of blanks and control characters;
+// a control character inside becomes a blank and a comma a semicolon, so that each record stays
+// one line of five columns.
 TFields Decode(std::span<const std::uint8_t, kRecordBytes> bytes);
 // The fields joined by ", ", as the header line is.
 std::string Join(const TFields& fields);

@@ -5,8 +5,12 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 namespace {
 
@@ -99,6 +103,30 @@ TEST(CtlEvents, ADownloadCutShortLeavesTheFileAndKeepsWhatWasRead) {
                        "fitted (registers 1800, 1020, 1003); " +
                            path + " is untouched\n");
     EXPECT_EQ(Lines(path), QStringList({"the morning's events"}));
+}
+
+// SIGTERM (or Ctrl+C) in the middle of a long download keeps what was read beside the file, as a
+// download cut short does. Before, the process ended with nothing written.
+TEST(CtlEvents, AnInterruptedDownloadKeepsWhatWasRead) {
+    TLinks links({"--model", "T", "--events", "400", "--delay-ms", "40"});
+    QTemporaryDir dir;
+    const QString path = dir.filePath("events.txt");
+    QProcess ctl;
+    ctl.start(QEL880CTL_PATH, links.Tcp() << "events" << path);
+    ASSERT_TRUE(ctl.waitForStarted());
+    QThread::msleep(1500); // some blocks of ten are in
+    ::kill(static_cast<pid_t>(ctl.processId()), SIGTERM);
+    ASSERT_TRUE(ctl.waitForFinished(5000));
+    EXPECT_EQ(ctl.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(ctl.readAllStandardError());
+    const QRegularExpression said(
+        "^qel880ctl: the download was interrupted after (\\d+) of 400 events; " +
+        QRegularExpression::escape(path + ".partial keeps what was read; " + path + " is untouched") + "\n$");
+    const auto match = said.match(err);
+    ASSERT_TRUE(match.hasMatch()) << err.toStdString();
+    EXPECT_GT(match.captured(1).toInt(), 0);
+    EXPECT_EQ(Lines(path + ".partial").size(), match.captured(1).toInt());
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 // The record count only says how full the card is: all fifty records read make a complete file

@@ -62,6 +62,16 @@ TEST(IrrigationRecords, FieldsEndAtTheirWidthOrFirstZeroByteAndAreTrimmed) {
           "25\xba"
           "C",
           "a b", "x", "y"}},
+        // Before, a CR or LF inside a field split the record into two lines of the file, and a comma
+        // shifted its columns: a damaged card could forge records.
+        {"line ends, control bytes and the separator inside a field",
+         {"05/03/2024\r\n14:00", "1,5",
+          "7\x01"
+          "8",
+          "2\x7f"
+          "0",
+          ", 9"},
+         {"05/03/2024  14:00", "1;5", "7 8", "2 0", "; 9"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,5 +1,7 @@
 #include "CtlDeviceCommands.h"
 
+#include "CtlInterrupt.h"
+
 #include "link/DeviceClock.h"
 #include "link/EquipComm.h"
 #include "model/DeviceTimestamp.h"
@@ -44,6 +46,8 @@ int TCtlDeviceCommands::Events() {
     const auto progress = [this](int done, int total) {
         Progress(QStringLiteral("Downloading... (%1 / %2)").arg(done).arg(total));
     };
+    // Ctrl+C or SIGTERM ends the download with what it has read, kept as any download cut short.
+    const TCtlInterrupt interrupt(session_);
     const EventLog::TDownload download =
         EventLog::Download(session_, progress, EventLog::PauseHandlingEvents);
     EndProgress();
@@ -59,9 +63,14 @@ int TCtlDeviceCommands::Events() {
                                     "(registers 1800, 1020, 1003); %1 is untouched")
                          .arg(options_.file));
     // A download cut short never replaces the file: a backup run twice on a bad day keeps the good one.
-    return KeepPartial(
-        download.lines,
-        QStringLiteral("the download stopped after %1 of %2 events").arg(lines).arg(download.total));
+    return KeepPartial(download.lines, QStringLiteral("the download %1 after %2 of %3 events")
+                                           .arg(Stopped(interrupt))
+                                           .arg(lines)
+                                           .arg(download.total));
+}
+
+QString TCtlDeviceCommands::Stopped(const TCtlInterrupt& interrupt) {
+    return interrupt.Interrupted() ? QStringLiteral("was interrupted") : QStringLiteral("stopped");
 }
 
 int TCtlDeviceCommands::KeepPartial(const std::vector<std::string>& lines, const QString& what) {
@@ -128,6 +137,7 @@ int TCtlDeviceCommands::Records() {
                      .arg(sofar.records.size())
                      .arg(IrrigationRecords::kRecords));
     };
+    const TCtlInterrupt interrupt(session_);
     const IrrigationRecords::TDownload download = IrrigationRecords::Download(session_, progress);
     EndProgress();
     // The header in the program's own default language, as the screen writes it before a switch.
@@ -137,7 +147,8 @@ int TCtlDeviceCommands::Records() {
         if (records == 0 && !download.countRead)
             return fail_(QStringLiteral("no reply from the device reading the record count; %1 is untouched")
                              .arg(options_.file));
-        return KeepPartial(lines, QStringLiteral("the download stopped after %1 of %2 records")
+        return KeepPartial(lines, QStringLiteral("the download %1 after %2 of %3 records")
+                                      .arg(Stopped(interrupt))
                                       .arg(records)
                                       .arg(IrrigationRecords::kRecords));
     }

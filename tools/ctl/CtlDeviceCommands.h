@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class TCtlInterrupt;
 class TEquipComm;
 
 // The qel880ctl commands of the device's history and clock, on an open and checked session. Each
@@ -33,6 +34,7 @@ private:
     void EndProgress();
     // A download cut short: what was read goes to FILE.partial, FILE stays as it was; exit 1.
     int KeepPartial(const std::vector<std::string>& lines, const QString& what);
+    static QString Stopped(const TCtlInterrupt& interrupt);
 
     TEquipComm& session_;
     const TCtlOptions& options_;

@@ -1,5 +1,7 @@
 #include "CtlWatch.h"
 
+#include "CtlInterrupt.h"
+
 #include "link/EquipComm.h"
 #include "link/ReadBatch.h"
 #include "link/RtuFrame.h"
@@ -8,23 +10,14 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
-#include <csignal>
 
 namespace {
 
 constexpr int kReadChunk = RtuFrame::kMaxReadCount;
 constexpr int kPollMs = 10;
 constexpr int kSilentSamples = 5; // in a row, each after the link's own time-outs
-constexpr int kInterruptCheckMs = 50;
-
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void Interrupt(int /*signal*/) {
-    interrupted = 1;
-}
 
 } // namespace
 
@@ -33,9 +26,8 @@ TCtlWatch::TCtlWatch(TEquipComm& session, std::map<int, std::uint16_t>& received
     : session_(session), received_(received), options_(options), out_(out), err_(err) {}
 
 int TCtlWatch::Run() {
-    interrupted = 0;
-    std::signal(SIGINT, Interrupt);
-    std::signal(SIGTERM, Interrupt);
+    const TCtlInterrupt interrupt(session_);
+    interrupt_ = &interrupt;
     const QChar separator = options_.csv ? QChar(',') : QChar(' ');
     if (options_.csv) {
         out_ << "time";
@@ -43,19 +35,12 @@ int TCtlWatch::Run() {
             out_ << separator << reg;
         out_ << Qt::endl;
     }
-    // Ctrl+C during a transaction's wait ends it there: the link is closed, which ends the wait.
-    QTimer interruptCheck;
-    QObject::connect(&interruptCheck, &QTimer::timeout, [this] {
-        if (interrupted)
-            session_.Close();
-    });
-    interruptCheck.start(kInterruptCheckMs);
     QDeadlineTimer next(0);
     int silent = 0;
     while (Wait(static_cast<int>(next.remainingTime()))) {
         next.setRemainingTime(options_.intervalMs);
         const TLinkFailure failure = Sample();
-        if (interrupted)
+        if (interrupt.Interrupted())
             break;
         if (failure == TLinkFailure::None || failure == TLinkFailure::Refused) {
             silent = 0;
@@ -85,7 +70,7 @@ TLinkFailure TCtlWatch::Sample() {
     const QString time = QDateTime::currentDateTime().toString(Qt::ISODate);
     for (int reg = first; reg < end; ++reg) {
         if (!received_.contains(reg)) {
-            if (!interrupted)
+            if (!interrupt_->Interrupted())
                 err_ << "qel880ctl: " << time << " no reply for register " << reg << Qt::endl;
             return read ? TLinkFailure::Refused : batch.Failure();
         }
@@ -100,10 +85,10 @@ TLinkFailure TCtlWatch::Sample() {
 
 bool TCtlWatch::Wait(int ms) const {
     const QDeadlineTimer deadline(std::max(ms, 0));
-    while (!interrupted) {
+    while (!interrupt_->Interrupted()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
         if (deadline.hasExpired())
-            return !interrupted;
+            return !interrupt_->Interrupted();
         QThread::msleep(kPollMs);
     }
     return false;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 
+class TCtlInterrupt;
 class TEquipComm;
 
 // qel880ctl watch: the same registers read again and again, a line per sample, until interrupted.
@@ -33,4 +34,5 @@ private:
     const TCtlOptions& options_;
     QTextStream& out_;
     QTextStream& err_;
+    const TCtlInterrupt* interrupt_ = nullptr; // while running
 };
