@@ -58,7 +58,8 @@ std::string Line(std::span<const std::int32_t, kRecordWords> words, int windings
     return line;
 }
 
-TDownload Download(TEquipComm& session, const TProgress& progress, const TPause& pause) {
+TDownload Download(TEquipComm& session, const TProgress& progress, const TPause& pause,
+                   const TLineSink& onLine) {
     TDownload result;
     // The count is read now, so that the file holds what the device holds at this moment; so are
     // the fitted windings and RTDs, which decide what each line shows (a membrane-test device has none).
@@ -93,6 +94,8 @@ TDownload Download(TEquipComm& session, const TProgress& progress, const TPause&
             for (int w = 0; w < kRecordWords; ++w)
                 words[static_cast<std::size_t>(w)] = image.FetchRegister(kBlock + kRecordWords * j + w);
             result.lines.push_back(Line(words, windings, rtds));
+            if (onLine)
+                onLine(result.lines.back());
         }
         remaining -= records;
         progress(total - remaining, total);

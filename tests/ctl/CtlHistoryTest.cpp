@@ -127,6 +127,16 @@ TEST(CtlEvents, AnInterruptedDownloadKeepsWhatWasRead) {
     EXPECT_GT(match.captured(1).toInt(), 0);
     EXPECT_EQ(Lines(path + ".partial").size(), match.captured(1).toInt());
     EXPECT_FALSE(QFile::exists(path));
+
+    // Killed, it can say nothing, but the lines it had read are in the partial file already.
+    QFile::remove(path + ".partial");
+    ctl.start(QEL880CTL_PATH, links.Tcp() << "events" << path);
+    ASSERT_TRUE(ctl.waitForStarted());
+    QThread::msleep(1500);
+    ctl.kill();
+    ASSERT_TRUE(ctl.waitForFinished(5000));
+    EXPECT_GE(Lines(path + ".partial").size(), 10);
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 // The record count only says how full the card is: all fifty records read make a complete file

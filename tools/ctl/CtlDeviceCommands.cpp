@@ -1,6 +1,7 @@
 #include "CtlDeviceCommands.h"
 
 #include "CtlInterrupt.h"
+#include "CtlPartialFile.h"
 
 #include "link/DeviceClock.h"
 #include "link/EquipComm.h"
@@ -46,27 +47,39 @@ int TCtlDeviceCommands::Events() {
     const auto progress = [this](int done, int total) {
         Progress(QStringLiteral("Downloading... (%1 / %2)").arg(done).arg(total));
     };
-    // Ctrl+C or SIGTERM ends the download with what it has read, kept as any download cut short.
+    // Ctrl+C or SIGTERM ends the download with what it has read, kept as any download cut short;
+    // the lines go to FILE.partial as they come, so that not even a killed run loses them.
     const TCtlInterrupt interrupt(session_);
-    const EventLog::TDownload download =
-        EventLog::Download(session_, progress, EventLog::PauseHandlingEvents);
+    TCtlPartialFile partial(options_.file);
+    if (!partial.Ok())
+        return fail_(QStringLiteral("cannot write %1").arg(partial.Path()));
+    const EventLog::TDownload download = EventLog::Download(
+        session_, progress, EventLog::PauseHandlingEvents, [&](const std::string& line) { partial.Append(line); });
     EndProgress();
     const auto lines = static_cast<int>(download.lines.size());
+    if (!partial.Ok())
+        return fail_(QStringLiteral("cannot write %1; %2 is untouched").arg(partial.Path(), options_.file));
     if (download.ok) {
-        if (!EventLog::Save(options_.file.toStdString(), download.lines))
+        if (!partial.Commit())
             return fail_(QStringLiteral("cannot write %1").arg(options_.file));
         out_ << lines << " events written to " << options_.file << Qt::endl;
         return 0;
     }
-    if (download.total == 0 && lines == 0)
-        return fail_(QStringLiteral("no reply from the device reading the event count and what it has fitted "
-                                    "(registers 1800, 1020, 1003); %1 is untouched")
-                         .arg(options_.file));
+    if (lines == 0) {
+        partial.Discard();
+        if (download.total == 0)
+            return fail_(QStringLiteral("no reply from the device reading the event count and what it has "
+                                        "fitted (registers 1800, 1020, 1003); %1 is untouched")
+                             .arg(options_.file));
+        return fail_(QStringLiteral("the download %1 before its first event; %2 is untouched")
+                         .arg(Stopped(interrupt), options_.file));
+    }
     // A download cut short never replaces the file: a backup run twice on a bad day keeps the good one.
-    return KeepPartial(download.lines, QStringLiteral("the download %1 after %2 of %3 events")
-                                           .arg(Stopped(interrupt))
-                                           .arg(lines)
-                                           .arg(download.total));
+    return fail_(QStringLiteral("the download %1 after %2 of %3 events; %4 keeps what was read; %5 is untouched")
+                     .arg(Stopped(interrupt))
+                     .arg(lines)
+                     .arg(download.total)
+                     .arg(partial.Path(), options_.file));
 }
 
 QString TCtlDeviceCommands::Stopped(const TCtlInterrupt& interrupt) {
