@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -145,16 +144,3 @@ void SetStyle(QWidget* widget, const QString& style) {
 }
 
 } // namespace Widgets
-
-void Widgets::FocusFirstInput(QWidget* root) {
-    // A text box: a key typed there changes nothing until it is committed. A button or a radio
-    // item would act on a stray key (Space on "Disconnect" drops the link).
-    for (QWidget* w = root->nextInFocusChain(); w && w != root; w = w->nextInFocusChain()) {
-        auto* edit = qobject_cast<QLineEdit*>(w);
-        if (edit && !edit->isReadOnly() && root->isAncestorOf(w) && w->isVisibleTo(root) && w->isEnabled()) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    root->setFocus(Qt::OtherFocusReason);
-}

@@ -33,7 +33,5 @@ void SetStyle(QWidget* widget, const QString& style);
 // Tab goes through the controls of `root` as they are laid out: row by row from the top, each row
 // from the left. Run once the layout has placed them (on showing).
 void OrderTabsByPosition(QWidget* root);
-// Gives the keyboard focus to the first text box of `root` that Tab reaches, else to `root` itself.
-void FocusFirstInput(QWidget* root);
 
 } // namespace Widgets

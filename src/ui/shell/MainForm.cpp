@@ -298,8 +298,10 @@ void TFormMain::SelectScreen(int index) {
         resize(width() + kWideClient - client_->width(), height());
     if ((index == 0 || index == kEventScreen) && shown_->Timer())
         shown_->Timer()->start();
-    // The keyboard goes to the screen, not to the model selector, where a key would switch families.
-    Widgets::FocusFirstInput(shown_);
+    // The keyboard goes to the screen itself, not to the model selector, where a key would switch
+    // families, nor to one of its controls, where a stray key would act (Space on "Disconnect") or
+    // leaving it would commit: Tab goes on to its first control.
+    shown_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFormMain::LayoutButtons(int family) {
