@@ -31,8 +31,9 @@ using TPause = std::function<void(int ms)>;
 // Each line as soon as its block is in, so that a long download can be written as it goes.
 using TLineSink = std::function<void(const std::string& line)>;
 
-// Reads the count (and what the thermal monitor has fitted), then each block of ten events (selector 801, then 1810..1939); every transaction
-// is tried once more after 200 ms. The first lasting failure ends it with the lines gathered so far.
+// Reads the count (and what the thermal monitor has fitted), then each block of ten events (selector 801,
+// then 1810..1939); every transaction is tried once more after 200 ms. The first lasting failure ends it with
+// the lines gathered so far.
 TDownload Download(TEquipComm& session, const TProgress& progress, const TPause& pause,
                    const TLineSink& onLine = {});
 // A pause that goes on handling events (sockets, timers, repaints).

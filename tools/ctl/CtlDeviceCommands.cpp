@@ -53,8 +53,9 @@ int TCtlDeviceCommands::Events() {
     TCtlPartialFile partial(options_.file);
     if (!partial.Ok())
         return fail_(QStringLiteral("cannot write %1").arg(partial.Path()));
-    const EventLog::TDownload download = EventLog::Download(
-        session_, progress, EventLog::PauseHandlingEvents, [&](const std::string& line) { partial.Append(line); });
+    const EventLog::TDownload download =
+        EventLog::Download(session_, progress, EventLog::PauseHandlingEvents,
+                           [&](const std::string& line) { partial.Append(line); });
     EndProgress();
     const auto lines = static_cast<int>(download.lines.size());
     if (!partial.Ok())
@@ -75,11 +76,12 @@ int TCtlDeviceCommands::Events() {
                          .arg(Stopped(interrupt), options_.file));
     }
     // A download cut short never replaces the file: a backup run twice on a bad day keeps the good one.
-    return fail_(QStringLiteral("the download %1 after %2 of %3 events; %4 keeps what was read; %5 is untouched")
-                     .arg(Stopped(interrupt))
-                     .arg(lines)
-                     .arg(download.total)
-                     .arg(partial.Path(), options_.file));
+    return fail_(
+        QStringLiteral("the download %1 after %2 of %3 events; %4 keeps what was read; %5 is untouched")
+            .arg(Stopped(interrupt))
+            .arg(lines)
+            .arg(download.total)
+            .arg(partial.Path(), options_.file));
 }
 
 QString TCtlDeviceCommands::Stopped(const TCtlInterrupt& interrupt) {

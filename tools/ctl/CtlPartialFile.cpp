@@ -21,7 +21,8 @@ bool TCtlPartialFile::Commit() {
         return false;
     file_.close();
     // rename() replaces the target in one step, as the other files of the program are replaced.
-    return std::rename(QFile::encodeName(file_.fileName()).constData(), QFile::encodeName(target_).constData()) == 0;
+    return std::rename(QFile::encodeName(file_.fileName()).constData(),
+                       QFile::encodeName(target_).constData()) == 0;
 }
 
 void TCtlPartialFile::Discard() {
