@@ -45,13 +45,11 @@ public:
     TDeviceFacts Facts() const;
     std::optional<int> OtherFamily() const { return otherFamily_; }
     int UnitReported() const { return unitReported_; }
-    int FailedPolls() const { return failedPolls_; }
     // Polls in a row the device answered with a refusal.
     int RefusedPolls() const { return refusedPolls_; }
     // The device answered the last poll, or the connection's reads before the first: what the
     // image holds of the live registers is what it just sent.
     bool Answering() const;
-    const TLinkTarget& Target() const { return target_; }
 
     // Opens the link. Over TCP waits for the connection up to `waitMs`, calling `waiting` with the
     // seconds elapsed every 100 ms; a connection still pending then is abandoned.

@@ -114,16 +114,24 @@ INSTANTIATE_TEST_SUITE_P(EveryFamilyAndLink, SilentDevice,
                                            TSilence{"C", Family::kPositionIndicator, false, 4}),
                          Name);
 
+// A regulator whose every reply comes 300 ms late, logged in over a pty or TCP.
+struct TSlowRegulator {
+    explicit TSlowRegulator(bool serial) { loggedIn = sim.IsReady() && LogIn(connection, sim, serial); }
+    TSimProcess sim{{"--model", "R", "--delay-ms", "300"}};
+    TEquipComm session;
+    TDeviceConnection connection{session, Family::kRegulator};
+    bool loggedIn = false;
+};
+
 // A poll that finds another transaction holding the link (a download, a commit waiting for its
 // reply) is no failed poll.
 TEST(DeviceConnection, APollOnABusyLinkIsNoFailedPoll) {
     for (bool serial : {true, false}) {
         SCOPED_TRACE(serial ? "pty" : "tcp");
-        TSimProcess sim({"--model", "R", "--delay-ms", "300"});
-        ASSERT_TRUE(sim.IsReady());
-        TEquipComm session;
-        TDeviceConnection connection(session, Family::kRegulator);
-        ASSERT_TRUE(LogIn(connection, sim, serial));
+        TSlowRegulator r(serial);
+        ASSERT_TRUE(r.loggedIn);
+        TEquipComm& session = r.session;
+        TDeviceConnection& connection = r.connection;
         std::vector<TPoll> polls;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { polls.push_back(connection.Poll()); });
@@ -144,11 +152,10 @@ TEST(DeviceConnection, APollOnABusyLinkIsNoFailedPoll) {
 TEST(DeviceConnection, TheUsersTransactionGoesBeforeAPoll) {
     for (bool serial : {true, false}) {
         SCOPED_TRACE(serial ? "pty" : "tcp");
-        TSimProcess sim({"--model", "R", "--delay-ms", "300"});
-        ASSERT_TRUE(sim.IsReady());
-        TEquipComm session;
-        TDeviceConnection connection(session, Family::kRegulator);
-        ASSERT_TRUE(LogIn(connection, sim, serial));
+        TSlowRegulator r(serial);
+        ASSERT_TRUE(r.loggedIn);
+        TEquipComm& session = r.session;
+        TDeviceConnection& connection = r.connection;
         session.StoreRegister(SharedRegisters::kFirmware, 0);
         bool users = false;
         QTimer::singleShot(50, [&] { users = session.ReadRegisters(SharedRegisters::kFirmware, 1); });
